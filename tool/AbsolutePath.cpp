@@ -1,0 +1,34 @@
+#include "AbsolutePath.h"
+
+#include "platform/Platform.h"
+
+namespace {
+
+std::string driveRelative(const std::string& path) {
+  const std::string remembered = platform::currentDirectory();
+  const bool changed = platform::changeDrive(path.substr(0, 2));
+  // When the drive cannot be made current, the current drive's directory
+  // stands in for it.
+  const std::string result = platform::currentDirectory() + "\\" + path.substr(2);
+  // Restore the directory itself, not only its drive, so later arguments
+  // still resolve against it (a network path names no drive to go back to).
+  if (changed)
+    platform::restoreDirectory(remembered);
+  return result;
+}
+
+}  // namespace
+
+std::string makeAbsolutePath(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':') {
+    if (path.size() >= 3 && path[2] == '\\')
+      return path;
+    return driveRelative(path);
+  }
+  if (!path.empty() && path[0] == '\\')
+    return path;
+  const std::string current = platform::currentDirectory();
+  if (path == ".")
+    return current;
+  return current + "\\" + path;
+}

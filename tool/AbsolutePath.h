@@ -1,0 +1,12 @@
+#ifndef QUILLBROOK_ABSOLUTEPATH_H
+#define QUILLBROOK_ABSOLUTEPATH_H
+
+#include <string>
+
+// The absolute form of a command-line path. Rooted paths stay as written; a
+// relative path is joined to the current directory with one backslash; a
+// drive-relative path ("D:src\x") is resolved against that drive's own
+// current directory. Nothing is normalised.
+std::string makeAbsolutePath(const std::string& path);
+
+#endif

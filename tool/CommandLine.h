@@ -1,0 +1,22 @@
+#ifndef QUILLBROOK_COMMANDLINE_H
+#define QUILLBROOK_COMMANDLINE_H
+
+#include <string>
+#include <vector>
+
+class ProjectConverter;
+
+void printUsage();
+
+// The file name of `sourceProject` cut before its last dot.
+std::string defaultProjectName(const std::string& sourceProject);
+
+// Applies every option word found at any position of `arguments` (the
+// program name excluded), positionals and values included. False when an
+// option word is the last argument and so has no value.
+bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter);
+
+// One run of the program: the exit status for the given arguments.
+int quillbrookMain(const std::vector<std::string>& arguments);
+
+#endif

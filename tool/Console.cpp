@@ -1,0 +1,9 @@
+#include "Console.h"
+
+#include <cstdio>
+
+void printLine(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}

@@ -1,0 +1,33 @@
+#ifndef QUILLBROOK_ERRORS_H
+#define QUILLBROOK_ERRORS_H
+
+// The two failures that stop a conversion. Both are thrown by value and
+// caught by reference in ProjectConverter::run, the one place that reports.
+
+#include <cstdint>
+#include <string>
+
+class AsciiReaderError {
+public:
+  enum { CannotOpen = 2 };
+
+  explicit AsciiReaderError(std::int32_t code) : code(code) {}
+
+  std::int32_t code;
+};
+
+class IOERROR {
+public:
+  enum { CannotCreateDirectory = 1, CannotWriteFile = 2 };
+
+  IOERROR(std::int32_t code, const std::string& path) : code(code), path(path) {}
+
+  std::int32_t getCode() const { return code; }
+  std::string getPath() const { return path; }
+
+private:
+  std::int32_t code;
+  std::string path;
+};
+
+#endif

@@ -1,0 +1,111 @@
+// Writes the Tarn project file: one block per group, nested for children,
+// with the group folders made in the destination tree on the way.
+
+#include "Console.h"
+#include "Errors.h"
+#include "ProjectConverter.h"
+#include "ProjectGroup.h"
+#include "TextFile.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// True when a component of the name, between "\" or "/" separators, is
+// "..": such a folder would lie outside the destination.
+bool leavesDestination(const std::string& name) {
+  std::string::size_type start = 0;
+  while (true) {
+    const std::string::size_type end = name.find_first_of("\\/", start);
+    const std::string component = name.substr(start, end - start);
+    if (component == "..")
+      return true;
+    if (end == std::string::npos)
+      return false;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+int ProjectConverter::writeProject() {
+  // Read before any personality file is made, so a template that is itself
+  // one of the files this run writes keeps its content.
+  if (!analyserPersonality.empty())
+    analyserTemplate.readable = readTextForCopy(analyserPersonality, analyserTemplate.text);
+
+  TextFileWriter out(destFolder + "\\" + projectName + ".prj");
+  printLine("Creating Tarn/Tarn++ Project ...");
+  out.writeLine("VersionTag45");
+  rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");
+  out.close();
+  printLine("Tarn/Tarn++ Project Completed!");
+  return 0;
+}
+
+void ProjectGroup::writeGroup(TextFileWriter& out, const std::string& relativePath,
+                              std::string inheritedAnalyserPersonality) {
+  const std::string base = composeBase(relativePath);
+  const std::string groupFolder = base + "\\" + name;
+  if (leavesDestination(name))
+    throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder);
+  makeGroupFolders(base);
+  printLine("  Creating Group - " + name);
+
+  out.writeLine("StartProjectMarker");
+  out.writeLine("FolderName=" + name);
+  out.writeLine("SourcePath=" + (sourcePath.empty() ? groupFolder + "\\" : sourcePath));
+  out.writeLine("OutputPath=" + groupFolder + "\\output\\");
+  out.writeLine("SubsPers=" + resolveMessagePersonality());
+  const std::string childrenInherit = resolveAnalyserPersonality(
+      out, relativePath, inheritedAnalyserPersonality, groupFolder);
+  out.writeLine("CompPers=" + resolveCompilerPersonality());
+  for (const std::string& file : files) {
+    if (!file.empty())
+      out.writeLine(file);
+  }
+  out.writeLine("EndContainedFilesMarker");
+  writeChildren(out, relativePath, childrenInherit);
+}
+
+std::string ProjectGroup::composeBase(const std::string& relativePath) const {
+  const std::string destFolder = converter->getDestFolder();
+  return relativePath.empty() ? destFolder : destFolder + "\\" + relativePath;
+}
+
+void ProjectGroup::makeGroupFolders(const std::string& base) {
+  // A name holding separators needs each folder on the way to it; a
+  // backslash position wins over an earlier slash.
+  std::string::size_type backslash = name.find('\\');
+  std::string::size_type slash = name.find('/');
+  while (backslash != std::string::npos || slash != std::string::npos) {
+    const std::string::size_type p = backslash != std::string::npos ? backslash : slash;
+    const std::string candidate = base + "\\" + name.substr(0, p);
+    if (!platform::exists(candidate) &&
+        platform::makeDirectory(candidate) == platform::MakeDirectoryResult::Failed)
+      throw IOERROR(IOERROR::CannotCreateDirectory, candidate);
+    backslash = name.find('\\', p + 1);
+    slash = name.find('/', p + 1);
+  }
+  const std::string groupFolder = base + "\\" + name;
+  ensureDirectory(groupFolder);
+  ensureDirectory(groupFolder + "\\output\\");
+  ensureDirectory(groupFolder + "\\person\\");
+}
+
+void ProjectGroup::writeChildren(TextFileWriter& out, const std::string& relativePath,
+                                 const std::string& inheritedAnalyserPersonality) {
+  if (children.empty())
+    return;
+  const std::string childPath = relativePath.empty() ? name : relativePath + "\\" + name;
+  out.writeLine("StartSubProjectMarker");
+  for (const auto& child : children)
+    child->writeGroup(out, childPath, inheritedAnalyserPersonality);
+  out.writeLine("EndSubProjectMarker");
+}
+
+void ProjectGroup::ensureDirectory(const std::string& path) {
+  if (platform::exists(path))
+    return;
+  if (platform::makeDirectory(path) == platform::MakeDirectoryResult::Failed)
+    throw IOERROR(IOERROR::CannotCreateDirectory, path);
+}

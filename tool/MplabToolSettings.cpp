@@ -1,0 +1,59 @@
+// The two compiler settings the analyser needs: include paths from the
+// "dir_inc=" line and macro definitions from the "D1=" value of tool-settings
+// lines. Both go into the root group only.
+
+#include "MplabProjectParser.h"
+
+#include "ProjectConverter.h"
+#include "ProjectGroup.h"
+#include "TextOps.h"
+
+namespace {
+
+// Outer quotes go first, so quotes written as &quot; survive.
+std::string unquote(const std::string& value) {
+  std::string text = trimChar(value, '"');
+  replaceAll(text, "&quot;", "\"");
+  return text;
+}
+
+}  // namespace
+
+std::string MplabProjectParser::projectFolder() const {
+  const std::string project = converter->getSourceProject();
+  return project.substr(0, project.rfind('\\'));
+}
+
+void MplabProjectParser::readIncludeDirs(const std::string& line) {
+  const std::string key = "dir_inc=";
+  const std::string value = unquote(line.substr(line.find(key) + key.size()));
+  for (std::string item : splitAll(value, ';')) {
+    if (!contains(item, ":"))
+      item = projectFolder() + "\\" + item;
+    // A second CR before the line end stays in the line; drop it here.
+    if (contains(item, "\r"))
+      item.pop_back();
+    rootGroup->includePaths.push_back(item);
+  }
+}
+
+void MplabProjectParser::readDefines(const std::string& line) {
+  const std::string key = "D1=";
+  const std::string::size_type found = line.find(key);
+  if (found == std::string::npos)
+    return;
+  const std::string::size_type start = found + key.size();
+  const std::string::size_type space = line.find(' ', start + 1);
+  const std::string value = unquote(
+      line.substr(start, space == std::string::npos ? std::string::npos : space - start));
+  for (const std::string& item : splitAll(value, ',')) {
+    const std::string::size_type equals = item.find('=');
+    if (equals == std::string::npos) {
+      rootGroup->defines[item] = std::string();
+      continue;
+    }
+    std::string definition = item.substr(equals + 1);
+    replaceAll(definition, "%22", "\"");
+    rootGroup->defines[item.substr(0, equals)] = definition;
+  }
+}

@@ -1,0 +1,69 @@
+#ifndef QUILLBROOK_PROJECTCONVERTER_H
+#define QUILLBROOK_PROJECTCONVERTER_H
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "MplabProjectParser.h"
+#include "ProjectGroup.h"
+
+// The template analyser personality as its copies must hold it, read once
+// before any personality file is written.
+struct AnalyserTemplate {
+  bool readable = false;
+  std::string text;
+};
+
+// The settings of one conversion, the group tree that mirrors the MPLAB
+// project, and the reader that fills it.
+class ProjectConverter {
+public:
+  // Both paths are already absolute.
+  ProjectConverter(const std::string& sourceProject, const std::string& destFolder);
+
+  ProjectConverter(const ProjectConverter&) = delete;
+  ProjectConverter& operator=(const ProjectConverter&) = delete;
+
+  // Appends every comma-separated item of `text`, empty ones included.
+  void addExtensions(const std::string& text);
+
+  std::string getSourceProject() const { return sourceProject; }
+  std::string getDestFolder() const { return destFolder; }
+  std::string getProjectName() const { return projectName; }
+  std::string getMessagePersonality() const { return messagePersonality; }
+  std::string getAnalyserPersonality() const { return analyserPersonality; }
+  std::string getCompilerPersonality() const { return compilerPersonality; }
+  std::vector<std::string> getExtensions() const { return extensions; }
+  ProjectGroup* getRootGroup() const { return rootGroup.get(); }
+  const AnalyserTemplate& getAnalyserTemplate() const { return analyserTemplate; }
+
+  // Performs the conversion and reports its failures; the exit status.
+  int run();
+  void checkCompilerPersonality();
+  // Reads the MPLAB project into the group tree. Raises AsciiReaderError.
+  void readProject();
+  // Writes the .prj file, the folders and the personality files. Raises
+  // IOERROR.
+  int writeProject();
+
+  // Written by the command line.
+  std::string projectName;
+  std::string messagePersonality;
+  std::string analyserPersonality;
+  std::string compilerPersonality;
+
+private:
+  std::string sourceProject;
+  std::string destFolder;
+  std::vector<std::string> extensions;
+  std::unique_ptr<ProjectGroup> rootGroup;
+  MplabProjectParser parser;
+  AnalyserTemplate analyserTemplate;
+};
+
+// The root group's name: the project file name less its last four
+// characters (the length of ".mcp"), whatever they are.
+std::string rootGroupName(const std::string& sourceProject);
+
+#endif

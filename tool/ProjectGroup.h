@@ -1,0 +1,57 @@
+#ifndef QUILLBROOK_PROJECTGROUP_H
+#define QUILLBROOK_PROJECTGROUP_H
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ProjectConverter;
+class TextFileWriter;
+
+// One sub-project of the Tarn project: the root group stands for the whole
+// MPLAB project, each child for one MPLAB folder. The reader fills the
+// fields directly; the writers only read them.
+class ProjectGroup {
+public:
+  ProjectGroup(const std::string& name, ProjectConverter* converter);
+
+  ProjectGroup(const ProjectGroup&) = delete;
+  ProjectGroup& operator=(const ProjectGroup&) = delete;
+
+  // Writes this group's block into the project file, making its folders
+  // and personality files, then the blocks of its children.
+  void writeGroup(TextFileWriter& out, const std::string& relativePath,
+                  std::string inheritedAnalyserPersonality);
+
+  // Makes one directory level, accepting an existing one.
+  static void ensureDirectory(const std::string& path);
+
+  std::string resolveMessagePersonality();
+  std::string resolveAnalyserPersonality(TextFileWriter& out,
+                                         const std::string& relativePath,
+                                         const std::string& inheritedAnalyserPersonality,
+                                         const std::string& groupFolder);
+  std::string resolveCompilerPersonality();
+  void writeAnalyserPersonality(const std::string& path);
+
+  std::string sourcePath;
+  ProjectConverter* converter;
+  std::string name;
+  std::vector<std::string> files;
+  std::vector<std::string> includePaths;
+  std::map<std::string, std::string> defines;
+  std::vector<std::unique_ptr<ProjectGroup>> children;
+
+private:
+  std::string composeBase(const std::string& relativePath) const;
+  void makeGroupFolders(const std::string& base);
+  void writeChildren(TextFileWriter& out, const std::string& relativePath,
+                     const std::string& inheritedAnalyserPersonality);
+  std::string inheritedAnalyserFile(const std::string& relativePath,
+                                    const std::string& inheritedAnalyserPersonality);
+  void createSharedAnalyserFile(const std::string& path);
+  void appendAnalyserTemplate(TextFileWriter& file);
+};
+
+#endif

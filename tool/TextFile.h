@@ -1,0 +1,40 @@
+#ifndef QUILLBROOK_TEXTFILE_H
+#define QUILLBROOK_TEXTFILE_H
+
+// Text files as the tool writes and copies them. Files are opened in binary
+// mode and the Windows text conventions are applied here, so the bytes are
+// the same on every host: lines end in CR LF, and 0x1A ends a text file.
+
+#include <cstdio>
+#include <string>
+
+// A file created or truncated for writing, line by line. Every failure to
+// write, flush or close is raised as IOERROR CannotWriteFile with the path.
+class TextFileWriter {
+public:
+  // Raises IOERROR CannotWriteFile when the file cannot be created.
+  explicit TextFileWriter(const std::string& path);
+  ~TextFileWriter();
+
+  TextFileWriter(const TextFileWriter&) = delete;
+  TextFileWriter& operator=(const TextFileWriter&) = delete;
+
+  // Writes `text` and CR LF, then flushes.
+  void writeLine(const std::string& text);
+  // Writes bytes exactly as given, then flushes.
+  void writeBytes(const std::string& bytes);
+  void close();
+
+private:
+  void fail();
+
+  std::string path;
+  std::FILE* file;
+};
+
+// A text file read whole and turned into the bytes its copy must hold:
+// LF and CR LF become CR LF, any other CR stays, the first 0x1A ends it.
+// False when the file cannot be opened.
+bool readTextForCopy(const std::string& path, std::string& copy);
+
+#endif

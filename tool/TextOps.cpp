@@ -1,0 +1,48 @@
+#include "TextOps.h"
+
+bool contains(const std::string& text, const std::string& pattern) {
+  return text.find(pattern) != std::string::npos;
+}
+
+std::string trimChar(const std::string& text, char c) {
+  std::string::size_type first = 0;
+  std::string::size_type last = text.size();
+  while (first < last && text[first] == c)
+    ++first;
+  while (last > first && text[last - 1] == c)
+    --last;
+  return text.substr(first, last - first);
+}
+
+void replaceAll(std::string& text, const std::string& pattern,
+                const std::string& replacement) {
+  if (pattern.empty())
+    return;
+  std::string::size_type at = text.find(pattern);
+  while (at != std::string::npos) {
+    text.replace(at, pattern.size(), replacement);
+    at = text.find(pattern, at + replacement.size());
+  }
+}
+
+std::string toUpperAscii(const std::string& text) {
+  std::string upper = text;
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+std::vector<std::string> splitAll(const std::string& text, char separator) {
+  std::vector<std::string> pieces;
+  std::string::size_type start = 0;
+  std::string::size_type at = text.find(separator);
+  while (at != std::string::npos) {
+    pieces.push_back(text.substr(start, at - start));
+    start = at + 1;
+    at = text.find(separator, start);
+  }
+  pieces.push_back(text.substr(start));
+  return pieces;
+}

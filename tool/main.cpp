@@ -1,0 +1,11 @@
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i)
+    arguments.push_back(argv[i]);
+  return quillbrookMain(arguments);
+}

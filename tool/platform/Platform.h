@@ -1,0 +1,46 @@
+#ifndef QUILLBROOK_PLATFORM_H
+#define QUILLBROOK_PLATFORM_H
+
+// The host layer: every call the tool makes to the operating system goes
+// through here. Paths given to these functions are the tool's own
+// backslash-separated text; each platform file maps them onto its host.
+
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+// Turns a command-line path argument into the tool's path form.
+std::string pathArgument(const std::string& argument);
+
+// The process's current directory in the tool's path form, at any length.
+std::string currentDirectory();
+
+// Makes the drive named by "X:" current. False when it cannot be made
+// current (no such drive, or a host without drives).
+bool changeDrive(const std::string& drive);
+
+// Makes `directory` the current directory again after changeDrive.
+void restoreDirectory(const std::string& directory);
+
+// True when anything (file or folder) exists at `path`.
+bool exists(const std::string& path);
+
+enum class MakeDirectoryResult { Made, AlreadyExists, Failed };
+
+// Makes one directory level; the parent must exist.
+MakeDirectoryResult makeDirectory(const std::string& path);
+
+// Opens a file for reading in binary mode. A folder counts as a file that
+// cannot be opened. Null on failure.
+std::FILE* openForReading(const std::string& path);
+
+// Creates or truncates a file for writing in binary mode. Null on failure.
+std::FILE* openForWriting(const std::string& path);
+
+// Makes standard output carry the tool's bytes unchanged.
+void prepareConsole();
+
+}  // namespace platform
+
+#endif

@@ -1,0 +1,85 @@
+// POSIX hosts: the tool's backslash paths become slash paths at every host
+// call, and there are no drives, so a drive-relative path falls back to the
+// current directory.
+
+#include "platform/Platform.h"
+
+#include <cerrno>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string replaced(std::string text, char from, char to) {
+  for (char& c : text) {
+    if (c == from)
+      c = to;
+  }
+  return text;
+}
+
+std::string hostPath(const std::string& path) {
+  return replaced(path, '\\', '/');
+}
+
+bool isFolder(std::FILE* file) {
+  struct stat info;
+  return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+namespace platform {
+
+std::string pathArgument(const std::string& argument) {
+  return replaced(argument, '/', '\\');
+}
+
+std::string currentDirectory() {
+  std::string buffer(256, '\0');
+  while (getcwd(&buffer[0], buffer.size()) == nullptr) {
+    if (errno != ERANGE)
+      return std::string();
+    buffer.resize(buffer.size() * 2);
+  }
+  buffer.resize(buffer.find('\0'));
+  return replaced(buffer, '/', '\\');
+}
+
+bool changeDrive(const std::string&) {
+  return false;
+}
+
+void restoreDirectory(const std::string&) {
+  // changeDrive never succeeds here, so there is nothing to restore.
+}
+
+bool exists(const std::string& path) {
+  struct stat info;
+  return stat(hostPath(path).c_str(), &info) == 0;
+}
+
+MakeDirectoryResult makeDirectory(const std::string& path) {
+  if (mkdir(hostPath(path).c_str(), 0777) == 0)
+    return MakeDirectoryResult::Made;
+  return errno == EEXIST ? MakeDirectoryResult::AlreadyExists
+                         : MakeDirectoryResult::Failed;
+}
+
+std::FILE* openForReading(const std::string& path) {
+  std::FILE* file = std::fopen(hostPath(path).c_str(), "rb");
+  if (file != nullptr && isFolder(file)) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+
+std::FILE* openForWriting(const std::string& path) {
+  return std::fopen(hostPath(path).c_str(), "wb");
+}
+
+void prepareConsole() {}
+
+}  // namespace platform

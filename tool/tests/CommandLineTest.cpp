@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "CommandLine.h"
+#include "ProjectConverter.h"
+
+namespace {
+
+const std::string Source = "C:\\work\\motor.mcp";
+
+}  // namespace
+
+TEST(CommandLine, DefaultProjectNameCutsAtTheLastDot) {
+  EXPECT_EQ(defaultProjectName("C:\\work\\motor.mcp"), "motor");
+  EXPECT_EQ(defaultProjectName("C:\\work\\motor.rev.mcp"), "motor.rev");
+  EXPECT_EQ(defaultProjectName("C:\\w.d\\motor"), "motor");
+  EXPECT_EQ(defaultProjectName("C:\\work\\.mcp"), "");
+}
+
+TEST(CommandLine, OptionsApplyAndLaterValuesReplaceEarlierOnes) {
+  ProjectConverter converter(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a.mcp", "out", "-pn", "first", "-cp", "C:\\p\\c.p_c",
+                            "-mp", "C:\\p\\m.p_s", "-ap", "C:\\p\\a.p_a", "-pn", "second"},
+                           converter));
+  EXPECT_EQ(converter.getProjectName(), "second");
+  EXPECT_EQ(converter.getCompilerPersonality(), "C:\\p\\c.p_c");
+  EXPECT_EQ(converter.getMessagePersonality(), "C:\\p\\m.p_s");
+  EXPECT_EQ(converter.getAnalyserPersonality(), "C:\\p\\a.p_a");
+}
+
+TEST(CommandLine, ExtensionListsAddUp) {
+  ProjectConverter converter(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a", "b", "-ext", "c,h", "-ext", "c"}, converter));
+  EXPECT_EQ(converter.getExtensions(), (std::vector<std::string>{"c", "h", "c"}));
+}
+
+TEST(CommandLine, EveryPositionIsExaminedAsAnOptionWord) {
+  ProjectConverter valueAsWord(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "-cp", "C:\\x"}, valueAsWord));
+  EXPECT_EQ(valueAsWord.getProjectName(), "-cp");
+  EXPECT_EQ(valueAsWord.getCompilerPersonality(), "C:\\x");
+
+  ProjectConverter positional(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"-pn", "name", "-v", "third"}, positional));
+  EXPECT_EQ(positional.getProjectName(), "name");
+}
+
+TEST(CommandLine, OptionWordsMatchOnlyWholeAndExact) {
+  ProjectConverter converter(Source, "C:\\out");
+  converter.projectName = "motor";
+  ASSERT_TRUE(applyOptions({"a", "b", "-PN", "x", "-pn=y", "z"}, converter));
+  EXPECT_EQ(converter.getProjectName(), "motor");
+}
+
+TEST(CommandLine, ProjectNameIsTakenVerbatim) {
+  ProjectConverter converter(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "dir\\name", "-pn", ""}, converter));
+  EXPECT_EQ(converter.getProjectName(), "");
+}
+
+TEST(CommandLine, OptionWordWithoutValueFailsTheScan) {
+  ProjectConverter converter(Source, "C:\\out");
+  EXPECT_FALSE(applyOptions({"a", "b", "-cp"}, converter));
+}

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "TextOps.h"
+
+TEST(TextOps, TrimCharRemovesOnlyOuterRuns) {
+  EXPECT_EQ(trimChar("\"\"value\"\"", '"'), "value");
+  EXPECT_EQ(trimChar("\"a\"b\"", '"'), "a\"b");
+  EXPECT_EQ(trimChar("\"\"\"", '"'), "");
+  EXPECT_EQ(trimChar("", '"'), "");
+  EXPECT_EQ(trimChar("plain", '"'), "plain");
+}
+
+TEST(TextOps, ReplaceAllCoversStartMiddleEndAndAdjacentOccurrences) {
+  std::string text = "&quot;a&quot;b&quot;";
+  replaceAll(text, "&quot;", "\"");
+  EXPECT_EQ(text, "\"a\"b\"");
+
+  std::string adjacent = "%22%22x";
+  replaceAll(adjacent, "%22", "\"");
+  EXPECT_EQ(adjacent, "\"\"x");
+}
+
+TEST(TextOps, ReplaceAllNeverSearchesInsertedText) {
+  std::string text = "aa";
+  replaceAll(text, "a", "aa");
+  EXPECT_EQ(text, "aaaa");
+}
+
+TEST(TextOps, ToUpperAsciiTouchesOnlyAsciiLetters) {
+  EXPECT_EQ(toUpperAscii("c"), "C");
+  EXPECT_EQ(toUpperAscii("asm_1.x-Z"), "ASM_1.X-Z");
+  EXPECT_EQ(toUpperAscii("\xf6\xe4z"), "\xf6\xe4Z");
+}
+
+TEST(TextOps, SplitAllKeepsEmptyPieces) {
+  EXPECT_EQ(splitAll("", ';'), (std::vector<std::string>{""}));
+  EXPECT_EQ(splitAll("a;;b;", ';'), (std::vector<std::string>{"a", "", "b", ""}));
+  EXPECT_EQ(splitAll("one", ';'), (std::vector<std::string>{"one"}));
+}

@@ -1,0 +1,25 @@
+#ifndef QUILLBROOK_TESTS_PARSEDPROJECT_H
+#define QUILLBROOK_TESTS_PARSEDPROJECT_H
+
+#include <memory>
+#include <string>
+
+#include "ProjectConverter.h"
+#include "support/TestFiles.h"
+
+// An MPLAB project file written into a fresh folder and read into the model
+// the way a run reads it.
+class ParsedProject {
+public:
+  ParsedProject(const std::string& mcpText, const std::string& extensions = "");
+
+  ProjectGroup& root() { return *converter->getRootGroup(); }
+  ProjectGroup& child(std::size_t index) { return *root().children.at(index); }
+  // The folder of the project file, ending in a backslash.
+  std::string folder() const { return dir.toolPath() + "\\"; }
+
+  TempDir dir;
+  std::unique_ptr<ProjectConverter> converter;
+};
+
+#endif
