@@ -1,6 +1,5 @@
 #include "CommandLine.h"
 
-#include <exception>
 
 #include "AbsolutePath.h"
 #include "Console.h"
@@ -76,7 +75,7 @@ int quillbrookMain(const std::vector<std::string>& arguments) {
   }
   try {
     return convert(arguments);
-  } catch (const std::exception&) {
+  } catch (...) {
     // Memory exhausted and the like end the run without a message.
     return 1;
   }
