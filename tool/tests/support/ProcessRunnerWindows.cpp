@@ -1,0 +1,100 @@
+#include "support/ProcessRunner.h"
+
+#include <windows.h>
+
+namespace {
+
+// One argument as the C runtime's command-line parser splits it back:
+// quoted when it holds blanks or quotes or is empty; backslashes are doubled
+// only where they stand before a quote.
+std::string quoted(const std::string& argument) {
+  if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos)
+    return argument;
+  std::string text = "\"";
+  std::size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    if (c == '"')
+      text.append(backslashes * 2 + 1, '\\');
+    else
+      text.append(backslashes, '\\');
+    text += c;
+    backslashes = 0;
+  }
+  text.append(backslashes * 2, '\\');
+  text += '"';
+  return text;
+}
+
+std::string commandLine(const std::string& program,
+                        const std::vector<std::string>& arguments) {
+  // The program name is split by simpler rules: quotes only.
+  std::string line = "\"" + program + "\"";
+  for (const std::string& argument : arguments)
+    line += " " + quoted(argument);
+  return line;
+}
+
+std::string readAll(HANDLE pipe) {
+  std::string output;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    output.append(buffer, got);
+  return output;
+}
+
+// Exit codes in the NTSTATUS error range mean the program crashed.
+int exitStatus(HANDLE process) {
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process, &code) || code >= 0xC0000000u)
+    return -1;
+  return static_cast<int>(code);
+}
+
+}  // namespace
+
+ProcessResult runProcess(const std::string& program,
+                         const std::vector<std::string>& arguments,
+                         const std::string& workingDirectory) {
+  ProcessResult result;
+  SECURITY_ATTRIBUTES inheritable = {};
+  inheritable.nLength = sizeof inheritable;
+  inheritable.bInheritHandle = TRUE;
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
+    return result;
+  // Only the write end belongs to the child.
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+
+  std::string line = commandLine(program, arguments);
+  PROCESS_INFORMATION process = {};
+  const BOOL started = CreateProcessA(
+      program.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr,
+      workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
+      &process);
+  // Closed here so that reading ends when the child's copy closes.
+  CloseHandle(writeEnd);
+  if (!started) {
+    CloseHandle(readEnd);
+    return result;
+  }
+  result.output = readAll(readEnd);
+  CloseHandle(readEnd);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  result.exitCode = exitStatus(process.hProcess);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return result;
+}
