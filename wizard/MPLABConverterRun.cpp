@@ -1,0 +1,123 @@
+#include "MPLABConverter.h"
+
+#include "WizardPage.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTextBrowser>
+
+#include <utility>
+
+bool MPLABConverter::validateCurrentPage()
+{
+    if (currentPage() == Page2)
+        prepareConversion();
+    return MPLABConverterBase::validateCurrentPage();
+}
+
+// Leaving the extensions page: the list and the summary are rebuilt from
+// scratch each time, so going back and forth never leaves stale values.
+void MPLABConverter::prepareConversion()
+{
+    extensionList = buildExtensionList();
+    DetailsText->setPlainText(buildSummary());
+    Page3->setComplete(true);
+}
+
+QString MPLABConverter::buildExtensionList() const
+{
+    // The tool reads the list in this order, which is not the order of the
+    // boxes on the page.
+    const std::pair<QCheckBox *, const char *> pieces[] = {
+        {cppCheck, "cpp,"}, {ccCheck, "cc,"}, {cxxCheck, "cxx,"}, {cCheck, "c,"},
+        {hCheck, "h,"}, {hhCheck, "hh,"}, {hppCheck, "hpp,"}, {hxxCheck, "hxx,"},
+    };
+    QString list;
+    for (const auto &[box, piece] : pieces) {
+        if (box->checkState() != Qt::Unchecked)
+            list += QLatin1String(piece);
+    }
+    list += CustExtEdit->text();
+    if (list.endsWith(QLatin1Char(',')))
+        list.chop(1);
+    return list;
+}
+
+QString MPLABConverter::buildSummary() const
+{
+    return QStringLiteral("MPLAB Project:\n") + MPLABProjectEdit->text() + QStringLiteral("\n\n")
+        + QStringLiteral("Tarn / Tarn++ Project Directory:\n") + FenProjectEdit->text() + QStringLiteral("\n\n")
+        + QStringLiteral("Tarn / Tarn++ Project Name:\n") + FenNameEdit->text() + QStringLiteral("\n\n")
+        + QStringLiteral("Message Personality:\n") + MsgPersonEdit->text() + QStringLiteral("\n\n")
+        + QStringLiteral("Tamplate Analyser Personality:\n") + AnalPersonEdit->text() + QStringLiteral("\n\n")
+        + QStringLiteral("Compiler Personality:\n") + CmpPersonEdit->text() + QStringLiteral("\n\n")
+        + QStringLiteral("File Extensions:\n") + extensionList + QStringLiteral("\n");
+}
+
+// Each text goes as typed, one argument each: the tool makes paths absolute
+// and splits the extension list itself.
+QStringList MPLABConverter::conversionArguments() const
+{
+    QStringList arguments{MPLABProjectEdit->text(), FenProjectEdit->text(),
+                          QStringLiteral("-cp"), CmpPersonEdit->text(),
+                          QStringLiteral("-pn"), FenNameEdit->text()};
+    if (!MsgPersonEdit->text().isEmpty())
+        arguments << QStringLiteral("-mp") << MsgPersonEdit->text();
+    if (!AnalPersonEdit->text().isEmpty())
+        arguments << QStringLiteral("-ap") << AnalPersonEdit->text();
+    if (!extensionList.isEmpty())
+        arguments << QStringLiteral("-ext") << extensionList;
+    return arguments;
+}
+
+// One conversion at a time: while the tool runs the user can neither start
+// another one (Finish) nor go back to prepare one (Back).
+void MPLABConverter::setRunning(bool running)
+{
+    if (running)
+        Page3->setComplete(false);
+    setOption(QWizard::DisabledBackButtonOnLastPage, running);
+}
+
+void MPLABConverter::accept()
+{
+    conversionProcess = new QProcess(this);
+    DetailsText->clear();
+    DetailsText->setPlainText(tr("Initialising Project Conversion ...\n"));
+    connect(conversionProcess, &QProcess::readyReadStandardOutput, this, &MPLABConverter::readFromStdout);
+    connect(conversionProcess, &QProcess::finished, this, &MPLABConverter::processExit);
+    connect(conversionProcess, &QProcess::errorOccurred, this, &MPLABConverter::processError);
+    // Locked before the start, because a failed start may be reported at once.
+    setRunning(true);
+    conversionProcess->start(QStringLiteral("Quillbrook"), conversionArguments());
+}
+
+void MPLABConverter::readFromStdout()
+{
+    DetailsText->append(QString::fromLocal8Bit(conversionProcess->readAllStandardOutput()));
+}
+
+void MPLABConverter::processError(QProcess::ProcessError error)
+{
+    // Any other error ends in finished(), which processExit() handles.
+    if (error != QProcess::FailedToStart)
+        return;
+    DetailsText->append(tr("Project Conversion could not be executed: Please ensure Quillbrook.exe is set on the path.\n"));
+    setRunning(false);
+}
+
+void MPLABConverter::processExit()
+{
+    setRunning(false);
+    if (conversionProcess->exitStatus() == QProcess::NormalExit) {
+        if (conversionProcess->exitCode() == 0) {
+            DetailsText->append(tr("Project Converted Successfully!"));
+            setButtonText(CancelButton, tr("Close"));
+        } else {
+            QMessageBox::about(nullptr, tr("MPLAB Project Converter"),
+                               tr("Project Conversion Failed!\nPlease check the details log and try again."));
+        }
+    }
+    saveSettings();
+}

@@ -1,0 +1,56 @@
+// The wizard driving the real Quillbrook of this build over the bundled
+// example project.
+
+#include "MPLABConverter.h"
+#include "WizardTestSupport.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextBrowser>
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void convertsTheBundledExample();
+};
+
+void EndToEndTest::convertsTheBundledExample()
+{
+    ScratchDir scratch;
+    const QByteArray previousPath = qgetenv("PATH");
+    qputenv("PATH", QDir::toNativeSeparators(QStringLiteral(QUILLBROOK_DIR)).toLocal8Bit()
+                        + QDir::listSeparator().toLatin1() + previousPath);
+    const QString examples = QStringLiteral(EXAMPLES_DIR);
+
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(examples + QStringLiteral("/motor/motor.mcp"), scratch.makeDir(QStringLiteral("out")),
+                          QStringLiteral("motor"), QString(),
+                          examples + QStringLiteral("/personalities/template.p_a"),
+                          examples + QStringLiteral("/personalities/pic18.p_c"));
+    driver.click(wizard.cCheck);
+    driver.click(wizard.hCheck);
+    driver.press(QWizard::NextButton);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(driver.button(QWizard::BackButton)->isEnabled(), 30000);
+    qputenv("PATH", previousPath);
+
+    const QString log = wizard.DetailsText->toPlainText();
+    const qsizetype creating = log.indexOf(QLatin1String("Creating Tarn/Tarn++ Project ..."));
+    const qsizetype group = log.indexOf(QLatin1String("  Creating Group - "));
+    const qsizetype completed = log.indexOf(QLatin1String("Tarn/Tarn++ Project Completed!"));
+    QVERIFY2(creating > 0 && creating < group && group < completed, qPrintable(log));
+    QVERIFY2(log.endsWith(QLatin1String("Project Converted Successfully!")), qPrintable(log));
+    QCOMPARE(driver.button(QWizard::CancelButton)->text(), QStringLiteral("Close"));
+    QVERIFY(QFileInfo::exists(scratch.path(QStringLiteral("out/motor.prj"))));
+    QVERIFY(scratch.read(QStringLiteral("settings.txt")).startsWith("Analyser Personality:\n"));
+}
+
+QTEST_MAIN(EndToEndTest)
+#include "EndToEndTest.moc"

@@ -1,0 +1,262 @@
+// Running the tool from Finish, with a stand-in Quillbrook first on PATH:
+// the arguments it receives, its output in the details pane, how its exit
+// is reported, one run at a time, and every way out of the wizard.
+
+#include "MPLABConverter.h"
+#include "WizardPage.h"
+#include "WizardTestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <functional>
+
+#include <memory>
+
+namespace {
+
+const QString initialising = QStringLiteral("Initialising Project Conversion ...\n");
+const QString converted = QStringLiteral("Project Converted Successfully!");
+
+// Runs the application's event loop, as the program does, does `leave` in it
+// and returns exec()'s result: 0 once the wizard's window has gone, 99 if the
+// loop is still running after five seconds.
+int execAndLeave(const std::function<void()> &leave)
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(99); });
+    watchdog.start(5000);
+    QTimer::singleShot(0, leave);
+    return QApplication::exec();
+}
+
+} // namespace
+
+class RunTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { scratch.reset(); }
+
+    void successSendsEveryInputAsTypedAndShowsTheOutput();
+    void emptyOptionsAreLeftOut();
+    void failureShowsTheMessageBox();
+    void crashShowsNothing();
+    void startFailureWithoutToolOnPath();
+    void oneRunAtATime();
+    void cancelDuringRunKillsTheTool();
+    void everyWayOutEndsTheWizard_data();
+    void everyWayOutEndsTheWizard();
+
+private:
+    void reachFinish(MPLABConverter &wizard, WizardDriver &driver);
+    void waitForExit(MPLABConverter &wizard);
+
+    std::unique_ptr<ScratchDir> scratch;
+};
+
+void RunTest::init()
+{
+    scratch = std::make_unique<ScratchDir>();
+    for (const char *name : {"motor.mcp", "pic.p_c", "msg one.p_s", "anal.p_a"})
+        scratch->write(QLatin1String(name));
+}
+
+// The shortest way to Finish: the mandatory inputs only.
+void RunTest::reachFinish(MPLABConverter &wizard, WizardDriver &driver)
+{
+    driver.fillFirstPages(QStringLiteral("motor.mcp"), QStringLiteral("."), QStringLiteral("motor"),
+                          QString(), QString(), QStringLiteral("pic.p_c"));
+    driver.press(QWizard::NextButton);
+    QVERIFY(driver.canPress(QWizard::FinishButton));
+    QCOMPARE(wizard.currentPage(), wizard.Page3);
+}
+
+void RunTest::waitForExit(MPLABConverter &wizard)
+{
+    // Every handled exit ends by saving the settings.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(scratch->path(QStringLiteral("settings.txt"))), 10000);
+    QTRY_VERIFY(wizard.button(QWizard::BackButton)->isEnabled());
+}
+
+void RunTest::successSendsEveryInputAsTypedAndShowsTheOutput()
+{
+    StandIn tool(*scratch);
+    tool.printLines(3);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(QStringLiteral("motor.mcp"), QStringLiteral("."), QStringLiteral(" my motor "),
+                          QStringLiteral("msg one.p_s"), QStringLiteral("anal.p_a"), QStringLiteral("pic.p_c"));
+    driver.click(wizard.cppCheck);
+    driver.click(wizard.hCheck);
+    driver.type(wizard.CustExtEdit, QStringLiteral("res, xml,"));
+    driver.press(QWizard::NextButton);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().endsWith(converted), 10000);
+
+    QCOMPARE(tool.arguments(),
+             QStringList({"motor.mcp", ".", "-cp", "pic.p_c", "-pn", " my motor ", "-mp", "msg one.p_s",
+                          "-ap", "anal.p_a", "-ext", "cpp,h,res, xml"}));
+    const QString log = wizard.DetailsText->toPlainText();
+    QVERIFY2(log.startsWith(initialising), qPrintable(log));
+    const qsizetype first = log.indexOf(QLatin1String("line 1"));
+    const qsizetype second = log.indexOf(QLatin1String("line 2"));
+    const qsizetype third = log.indexOf(QLatin1String("line 3"));
+    QVERIFY2(first > 0 && first < second && second < third, qPrintable(log));
+    QCOMPARE(driver.button(QWizard::CancelButton)->text(), QStringLiteral("Close"));
+    waitForExit(wizard);
+    QVERIFY(!driver.canPress(QWizard::FinishButton));
+
+    // Back and Next bring a fresh summary and a second run; Close stays.
+    driver.press(QWizard::BackButton);
+    driver.press(QWizard::NextButton);
+    QVERIFY(wizard.DetailsText->toPlainText().startsWith(QStringLiteral("MPLAB Project:\nmotor.mcp\n")));
+    QVERIFY(driver.canPress(QWizard::FinishButton));
+    tool.printLines(0);
+    driver.press(QWizard::FinishButton);
+    QTRY_COMPARE_WITH_TIMEOUT(wizard.DetailsText->toPlainText(), initialising + QLatin1Char('\n') + converted, 10000);
+    QCOMPARE(driver.button(QWizard::CancelButton)->text(), QStringLiteral("Close"));
+}
+
+void RunTest::emptyOptionsAreLeftOut()
+{
+    StandIn tool(*scratch);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    QCOMPARE(tool.arguments(), QStringList({"motor.mcp", ".", "-cp", "pic.p_c", "-pn", "motor"}));
+}
+
+void RunTest::failureShowsTheMessageBox()
+{
+    StandIn tool(*scratch);
+    tool.printLines(1);
+    tool.exitWith(1);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    QString caption, text;
+    ModalAnswer closeBox([&](QWidget *modal) {
+        caption = modal->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            text = box->text();
+        modal->close();
+    });
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+
+    QVERIFY(closeBox.answered());
+    QCOMPARE(caption, QStringLiteral("MPLAB Project Converter"));
+    QCOMPARE(text, QStringLiteral("Project Conversion Failed!\nPlease check the details log and try again."));
+    QVERIFY(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")));
+    QVERIFY(!wizard.DetailsText->toPlainText().contains(converted));
+    QVERIFY(driver.button(QWizard::CancelButton)->text() != QStringLiteral("Close"));
+}
+
+void RunTest::crashShowsNothing()
+{
+    StandIn tool(*scratch);
+    tool.crash();
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    ModalAnswer unexpected([](QWidget *modal) { modal->close(); });
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    QTest::qWait(100);
+    QVERIFY(!unexpected.answered());
+    QCOMPARE(wizard.DetailsText->toPlainText(), initialising);
+}
+
+void RunTest::startFailureWithoutToolOnPath()
+{
+    EmptyPath nothing(*scratch);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY(driver.button(QWizard::BackButton)->isEnabled());
+    QCOMPARE(wizard.DetailsText->toPlainText(),
+             initialising + QStringLiteral("\nProject Conversion could not be executed: Please ensure Quillbrook.exe is set on the path.\n"));
+    QVERIFY(!driver.canPress(QWizard::FinishButton));
+    QVERIFY(!QFile::exists(scratch->path(QStringLiteral("settings.txt")))); // nothing exited
+}
+
+void RunTest::oneRunAtATime()
+{
+    StandIn tool(*scratch);
+    tool.printLines(1);
+    tool.holdUntilReleased();
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")), 10000);
+    QVERIFY(!driver.button(QWizard::BackButton)->isEnabled());
+    QVERIFY(!driver.button(QWizard::FinishButton)->isEnabled());
+
+    tool.release();
+    waitForExit(wizard);
+    QVERIFY(!driver.button(QWizard::FinishButton)->isEnabled());
+}
+
+void RunTest::cancelDuringRunKillsTheTool()
+{
+    StandIn tool(*scratch);
+    tool.printLines(1);
+    tool.holdUntilReleased();
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")), 10000);
+    auto *process = wizard.findChild<QProcess *>();
+    QCOMPARE(process->state(), QProcess::Running);
+
+    QCOMPARE(execAndLeave([&] { driver.press(QWizard::CancelButton); }), 0);
+    QVERIFY(!wizard.isVisible());
+    QTRY_COMPARE(process->state(), QProcess::NotRunning);
+    QCOMPARE(process->exitStatus(), QProcess::CrashExit);
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(scratch->path(QStringLiteral("settings.txt")))); // Cancel saves nothing
+}
+
+void RunTest::everyWayOutEndsTheWizard_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("Cancel") << 0;
+    QTest::newRow("Escape") << 1;
+    QTest::newRow("close box") << 2;
+}
+
+void RunTest::everyWayOutEndsTheWizard()
+{
+    QFETCH(int, way);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    const int result = execAndLeave([&] {
+        if (way == 0)
+            driver.press(QWizard::CancelButton);
+        else if (way == 1)
+            QTest::keyClick(&wizard, Qt::Key_Escape);
+        else
+            wizard.close();
+    });
+    QCOMPARE(result, 0);
+    QVERIFY(!wizard.isVisible());
+}
+
+QTEST_MAIN(RunTest)
+#include "RunTest.moc"

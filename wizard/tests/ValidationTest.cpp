@@ -1,0 +1,267 @@
+// Path checks on the first two pages, shown in red and black, and the Next
+// states they decide; the browse dialogs that fill the same edits.
+
+#include "MPLABConverter.h"
+#include "WizardPage.h"
+#include "WizardTestSupport.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QColor red(255, 0, 0);
+
+// What a file dialog showed when it opened.
+struct DialogSeen
+{
+    bool opened = false;
+    QString caption;
+    QString filter;
+    QString name;
+    QString startFolder;
+    QStringList startSelection;
+    bool directoriesOnly = false;
+};
+
+// Clicks a browse button, notes what the dialog shows, then pastes `path`
+// into its name box and presses Open, or cancels it if `path` is empty.
+// Pasted rather than typed, since typing pops up the completer, which may
+// still hold the keyboard when Open is pressed; and with nothing selected in
+// the lists, since the dialog selects its start file there once it has read
+// the folder, and a selected file would win over the pasted folder.
+DialogSeen browse(WizardDriver &driver, QAbstractButton *button, const QString &path)
+{
+    DialogSeen seen;
+    ModalAnswer answer([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        seen = {true, dialog->windowTitle(), dialog->nameFilters().join(QLatin1Char(';')),
+                dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles(),
+                dialog->fileMode() == QFileDialog::Directory && dialog->testOption(QFileDialog::ShowDirsOnly)};
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        for (QAbstractItemView *list : dialog->findChildren<QAbstractItemView *>())
+            list->clearSelection();
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    driver.click(button);
+    return seen;
+}
+
+QColor textColour(const QLineEdit *edit)
+{
+    return edit->palette().color(QPalette::Text);
+}
+
+} // namespace
+
+class ValidationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { scratch = std::make_unique<ScratchDir>(); }
+    void cleanup() { scratch.reset(); }
+
+    void firstPageNeedsBothPathsAndAName();
+    void keyReleaseAloneRevalidates();
+    void compilerPersonalityIsMandatory();
+    void optionalPersonalitiesMayBeEmptyButNotMissing();
+    void nextStatesPersistAcrossPages();
+    void browseDialogsFillEditsAndShareTheirStart();
+    void cancelledBrowseChangesNothing();
+    void pickedPathsUseTheNativeSeparator();
+
+private:
+    std::unique_ptr<ScratchDir> scratch;
+};
+
+void ValidationTest::firstPageNeedsBothPathsAndAName()
+{
+    scratch->write(QStringLiteral("motor.mcp"));
+    scratch->makeDir(QStringLiteral("out"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+
+    driver.type(wizard.MPLABProjectEdit, QStringLiteral("missing.mcp"));
+    QCOMPARE(textColour(wizard.MPLABProjectEdit), red);
+    QCOMPARE(textColour(wizard.FenProjectEdit), red); // empty counts as missing
+    QVERIFY(!wizard.FenNameEdit->testAttribute(Qt::WA_SetPalette));
+
+    // Relative paths are judged from the working directory.
+    driver.type(wizard.MPLABProjectEdit, QStringLiteral("motor.mcp"));
+    driver.type(wizard.FenProjectEdit, QStringLiteral("out"));
+    QCOMPARE(textColour(wizard.MPLABProjectEdit), black);
+    QCOMPARE(textColour(wizard.FenProjectEdit), black);
+    QVERIFY(!driver.canPress(QWizard::NextButton)); // no name yet
+
+    driver.type(wizard.FenNameEdit, QStringLiteral(" "));
+    QVERIFY(driver.canPress(QWizard::NextButton)); // blanks are a name
+
+    // A folder in place of the project file passes as well.
+    driver.type(wizard.MPLABProjectEdit, scratch->path(QStringLiteral("out")));
+    QCOMPARE(textColour(wizard.MPLABProjectEdit), black);
+    QVERIFY(driver.canPress(QWizard::NextButton));
+
+    driver.type(wizard.FenProjectEdit, QString());
+    QCOMPARE(textColour(wizard.FenProjectEdit), red);
+    QVERIFY(!driver.canPress(QWizard::NextButton));
+}
+
+void ValidationTest::keyReleaseAloneRevalidates()
+{
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.type(wizard.CmpPersonEdit, QStringLiteral("late.p_c"));
+    QCOMPARE(textColour(wizard.CmpPersonEdit), red);
+
+    // The file appears after typing; releasing any key checks again.
+    scratch->write(QStringLiteral("late.p_c"));
+    QTest::keyRelease(wizard.CmpPersonEdit, Qt::Key_Shift);
+    QCOMPARE(textColour(wizard.CmpPersonEdit), black);
+    QVERIFY(wizard.Page1->isComplete());
+}
+
+void ValidationTest::compilerPersonalityIsMandatory()
+{
+    const QString compiler = scratch->write(QStringLiteral("pic.p_c"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(compiler, scratch->path(), QStringLiteral("p"), QString(), QString(), QString());
+    QCOMPARE(wizard.currentPage(), wizard.Page1);
+    QVERIFY(!driver.canPress(QWizard::NextButton));
+
+    driver.type(wizard.CmpPersonEdit, compiler);
+    QCOMPARE(textColour(wizard.CmpPersonEdit), black);
+    QVERIFY(driver.canPress(QWizard::NextButton));
+
+    driver.type(wizard.CmpPersonEdit, QString());
+    QCOMPARE(textColour(wizard.CmpPersonEdit), red);
+    QVERIFY(!driver.canPress(QWizard::NextButton));
+}
+
+void ValidationTest::optionalPersonalitiesMayBeEmptyButNotMissing()
+{
+    const QString compiler = scratch->write(QStringLiteral("pic.p_c"));
+    const QString analyser = scratch->write(QStringLiteral("pic.p_a"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.type(wizard.CmpPersonEdit, compiler);
+    QVERIFY(wizard.Page1->isComplete());
+    QVERIFY(!wizard.MsgPersonEdit->testAttribute(Qt::WA_SetPalette));
+
+    driver.type(wizard.MsgPersonEdit, QStringLiteral("nowhere.p_s"));
+    QCOMPARE(textColour(wizard.MsgPersonEdit), red);
+    QVERIFY(!wizard.Page1->isComplete());
+
+    // Cleared, the edit stays red but no longer holds the page back.
+    driver.type(wizard.MsgPersonEdit, QString());
+    QCOMPARE(textColour(wizard.MsgPersonEdit), red);
+    QVERIFY(wizard.Page1->isComplete());
+
+    driver.type(wizard.AnalPersonEdit, QStringLiteral("nowhere.p_a"));
+    QVERIFY(!wizard.Page1->isComplete());
+    driver.type(wizard.AnalPersonEdit, analyser);
+    QCOMPARE(textColour(wizard.AnalPersonEdit), black);
+    QVERIFY(wizard.Page1->isComplete());
+}
+
+void ValidationTest::nextStatesPersistAcrossPages()
+{
+    const QString compiler = scratch->write(QStringLiteral("pic.p_c"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(compiler, scratch->path(), QStringLiteral("p"), QString(), QString(), compiler);
+    QCOMPARE(wizard.currentPage(), wizard.Page2);
+    QVERIFY(driver.canPress(QWizard::NextButton)); // the extensions need nothing
+
+    driver.press(QWizard::BackButton);
+    driver.press(QWizard::BackButton);
+    QCOMPARE(wizard.currentPage(), wizard.Page0);
+    QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("p")); // going back clears nothing
+    QVERIFY(driver.canPress(QWizard::NextButton));
+    driver.press(QWizard::NextButton);
+    QVERIFY(driver.canPress(QWizard::NextButton));
+}
+
+void ValidationTest::browseDialogsFillEditsAndShareTheirStart()
+{
+    const QString project = scratch->write(QStringLiteral("motor.mcp"));
+    const QString compiler = scratch->write(QStringLiteral("pic.p_c"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+
+    DialogSeen seen = browse(driver, wizard.MPLABProjectBrowseBtn, project);
+    QVERIFY(seen.opened);
+    QCOMPARE(seen.caption, QStringLiteral("Select an MPLAB Project"));
+    QCOMPARE(seen.filter, QStringLiteral("MPLAB Projects (*.mcp)"));
+    QCOMPARE(seen.name, QStringLiteral("open file dialog"));
+    QCOMPARE(wizard.MPLABProjectEdit->text(), MPLABConverter::toBackslashes(project));
+    QCOMPARE(textColour(wizard.MPLABProjectEdit), black);
+
+    // Another button's dialog starts at the file picked last.
+    seen = browse(driver, wizard.FenProjectBrowseBtn, scratch->path());
+    QCOMPARE(seen.caption, QStringLiteral("Select the Tarn/Tarn++ Project Destination Directory"));
+    QCOMPARE(seen.name, QStringLiteral("get existing directory"));
+    QVERIFY(seen.directoriesOnly);
+    QCOMPARE(seen.startFolder, scratch->path());
+    QCOMPARE(wizard.FenProjectEdit->text(), MPLABConverter::toBackslashes(scratch->path()));
+
+    driver.type(wizard.FenNameEdit, QStringLiteral("p"));
+    driver.press(QWizard::NextButton);
+    const QList<std::pair<QPushButton *, QStringList>> personalityDialogs = {
+        {wizard.MsgBrowseBtn, {"Select a Message Personality", "Msg Personalities(*.p_s)"}},
+        {wizard.AnalBrowseBtn, {"Select a Template Analyser Personality", "Analiser Personalities(*.p_a)"}},
+        {wizard.CmpBrowseBtn, {"Select a Compiler Personality", "Cmp Personalities(*.p_c)"}},
+    };
+    for (const auto &[button, expected] : personalityDialogs) {
+        seen = browse(driver, button, compiler);
+        QCOMPARE(QStringList({seen.caption, seen.filter}), expected);
+        QCOMPARE(seen.name, QStringLiteral("open file dialog"));
+    }
+    QCOMPARE(wizard.CmpPersonEdit->text(), MPLABConverter::toBackslashes(compiler));
+    QVERIFY(driver.canPress(QWizard::NextButton));
+}
+
+void ValidationTest::cancelledBrowseChangesNothing()
+{
+    const QString project = scratch->write(QStringLiteral("motor.mcp"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    browse(driver, wizard.MPLABProjectBrowseBtn, project);
+    driver.type(wizard.MPLABProjectEdit, QStringLiteral("typed by hand"));
+
+    QVERIFY(browse(driver, wizard.MPLABProjectBrowseBtn, QString()).opened);
+    QCOMPARE(wizard.MPLABProjectEdit->text(), QStringLiteral("typed by hand"));
+
+    // The start is still the path picked before the cancelled dialog.
+    const DialogSeen seen = browse(driver, wizard.MPLABProjectBrowseBtn, QString());
+    QCOMPARE(seen.startFolder, scratch->path());
+    QCOMPARE(seen.startSelection, QStringList(project));
+}
+
+void ValidationTest::pickedPathsUseTheNativeSeparator()
+{
+#ifdef Q_OS_WIN
+    QCOMPARE(MPLABConverter::toBackslashes(QStringLiteral("C:/work/motor.mcp")),
+             QStringLiteral("C:\\work\\motor.mcp"));
+#else
+    // Elsewhere the slash is the separator, and the path must keep naming
+    // the file it was picked as.
+    QCOMPARE(MPLABConverter::toBackslashes(QStringLiteral("/work/motor.mcp")),
+             QStringLiteral("/work/motor.mcp"));
+#endif
+}
+
+QTEST_MAIN(ValidationTest)
+#include "ValidationTest.moc"
