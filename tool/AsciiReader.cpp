@@ -1,13 +1,8 @@
 #include "AsciiReader.h"
 
 #include "Errors.h"
+#include "TextFile.h"
 #include "platform/Platform.h"
-
-namespace {
-
-const int EndOfTextFile = 0x1A;
-
-}  // namespace
 
 AsciiReader::AsciiReader() : input(nullptr), exhausted(true) {}
 

@@ -48,7 +48,7 @@ void ProjectGroup::writeGroup(TextFileWriter& out, const std::string& relativePa
   const std::string groupFolder = base + "\\" + name;
   if (leavesDestination(name))
     throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder);
-  makeGroupFolders(base);
+  makeGroupFolders(base, groupFolder);
   printLine("  Creating Group - " + name);
 
   out.writeLine("StartProjectMarker");
@@ -72,7 +72,7 @@ std::string ProjectGroup::composeBase(const std::string& relativePath) const {
   return relativePath.empty() ? destFolder : destFolder + "\\" + relativePath;
 }
 
-void ProjectGroup::makeGroupFolders(const std::string& base) {
+void ProjectGroup::makeGroupFolders(const std::string& base, const std::string& groupFolder) {
   // A name holding separators needs each folder on the way to it; a
   // backslash position wins over an earlier slash.
   std::string::size_type backslash = name.find('\\');
@@ -86,7 +86,6 @@ void ProjectGroup::makeGroupFolders(const std::string& base) {
     backslash = name.find('\\', p + 1);
     slash = name.find('/', p + 1);
   }
-  const std::string groupFolder = base + "\\" + name;
   ensureDirectory(groupFolder);
   ensureDirectory(groupFolder + "\\output\\");
   ensureDirectory(groupFolder + "\\person\\");

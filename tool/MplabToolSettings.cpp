@@ -27,9 +27,10 @@ std::string MplabProjectParser::projectFolder() const {
 void MplabProjectParser::readIncludeDirs(const std::string& line) {
   const std::string key = "dir_inc=";
   const std::string value = unquote(line.substr(line.find(key) + key.size()));
+  const std::string folder = projectFolder();
   for (std::string item : splitAll(value, ';')) {
     if (!contains(item, ":"))
-      item = projectFolder() + "\\" + item;
+      item = folder + "\\" + item;
     // A second CR before the line end stays in the line; drop it here.
     if (contains(item, "\r"))
       item.pop_back();

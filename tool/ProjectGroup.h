@@ -45,7 +45,7 @@ public:
 
 private:
   std::string composeBase(const std::string& relativePath) const;
-  void makeGroupFolders(const std::string& base);
+  void makeGroupFolders(const std::string& base, const std::string& groupFolder);
   void writeChildren(TextFileWriter& out, const std::string& relativePath,
                      const std::string& inheritedAnalyserPersonality);
   std::string inheritedAnalyserFile(const std::string& relativePath,

@@ -47,7 +47,7 @@ bool readTextForCopy(const std::string& path, std::string& copy) {
   // CR LF): an LF gains a CR unless one already stands before it.
   int previous = EOF;
   int c;
-  while ((c = std::getc(file)) != EOF && c != 0x1A) {
+  while ((c = std::getc(file)) != EOF && c != EndOfTextFile) {
     if (c == '\n' && previous != '\r')
       copy += '\r';
     copy += static_cast<char>(c);

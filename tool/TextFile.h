@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <string>
 
+// The byte that ends a text file: nothing behind it is read.
+const int EndOfTextFile = 0x1A;
+
 // A file created or truncated for writing, line by line. Every failure to
 // write, flush or close is raised as IOERROR CannotWriteFile with the path.
 class TextFileWriter {
