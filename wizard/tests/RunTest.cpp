@@ -60,6 +60,7 @@ private slots:
 
 private:
     void reachFinish(MPLABConverter &wizard, WizardDriver &driver);
+    void startHeldRun(MPLABConverter &wizard, WizardDriver &driver);
     void waitForExit(MPLABConverter &wizard);
 
     std::unique_ptr<ScratchDir> scratch;
@@ -80,6 +81,14 @@ void RunTest::reachFinish(MPLABConverter &wizard, WizardDriver &driver)
     driver.press(QWizard::NextButton);
     QVERIFY(driver.canPress(QWizard::FinishButton));
     QCOMPARE(wizard.currentPage(), wizard.Page3);
+}
+
+// Presses Finish and waits until the held stand-in has printed its line.
+void RunTest::startHeldRun(MPLABConverter &wizard, WizardDriver &driver)
+{
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")), 10000);
 }
 
 void RunTest::waitForExit(MPLABConverter &wizard)
@@ -201,9 +210,7 @@ void RunTest::oneRunAtATime()
     tool.holdUntilReleased();
     MPLABConverter wizard;
     WizardDriver driver(wizard);
-    reachFinish(wizard, driver);
-    driver.press(QWizard::FinishButton);
-    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")), 10000);
+    startHeldRun(wizard, driver);
     QVERIFY(!driver.button(QWizard::BackButton)->isEnabled());
     QVERIFY(!driver.button(QWizard::FinishButton)->isEnabled());
 
@@ -219,9 +226,7 @@ void RunTest::cancelDuringRunKillsTheTool()
     tool.holdUntilReleased();
     MPLABConverter wizard;
     WizardDriver driver(wizard);
-    reachFinish(wizard, driver);
-    driver.press(QWizard::FinishButton);
-    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")), 10000);
+    startHeldRun(wizard, driver);
     auto *process = wizard.findChild<QProcess *>();
     QCOMPARE(process->state(), QProcess::Running);
 
