@@ -1,0 +1,57 @@
+# Shell pieces shared by the scripts. Source it; it does nothing on its own.
+
+# apt-get, waiting up to two minutes for another package-manager run that
+# holds a lock instead of failing at once. DPkg::Lock::Timeout covers dpkg's
+# lock, but Debian 12's apt-get ignores it for the package-list and archive
+# locks, so a run refused for a lock is tried again until the time is up.
+apt_get_waiting() {
+  local deadline=$((SECONDS + 120)) errors status said=""
+  errors="$(mktemp)"
+  while :; do
+    status=0
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=$((deadline - SECONDS)) \
+      "$@" 2>"$errors" || status=$?
+    if [ "$status" = 0 ] || [ "$SECONDS" -ge "$deadline" ] ||
+      ! grep -q -e 'Could not get lock' -e 'Unable to lock' "$errors"; then
+      cat "$errors" >&2
+      rm -f "$errors"
+      return "$status"
+    fi
+    [ -n "$said" ] || echo "waiting for another package-manager run to release its lock" >&2
+    said=yes
+    sleep 3
+  done
+}
+
+# Wine with the prefix named by $wine_prefix (a folder of the build, never
+# ~/.wine) and start-up kept quiet; the same settings as the emulator line of
+# cmake/mingw-w64-toolchain.cmake.
+wine_env() {
+  env WINEPREFIX="$wine_prefix" WINEARCH=win64 WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
+}
+
+prepare_wine_prefix() {
+  [ -f "$wine_prefix/system.reg" ] && return 0
+  echo "creating the Wine prefix in $wine_prefix"
+  mkdir -p "$(dirname "$wine_prefix")"
+  wine_env wine wineboot --init >"$wine_prefix.log" 2>&1 || {
+    cat "$wine_prefix.log"
+    echo "could not create the Wine prefix $wine_prefix" >&2
+    exit 1
+  }
+}
+
+# One Wine server, with its helper services, for the whole script, started
+# here with its output on /dev/null. A server started by a build step or a
+# test would hand that step's output pipe to the services, and the step would
+# look busy until the server ended. The caller stops it with stop_wine_server.
+start_wine_server() {
+  wine_env wineserver --wait || true
+  wine_env wineserver --persistent </dev/null >/dev/null 2>&1
+  wine_env wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wine_server() {
+  wine_env wineserver --kill >/dev/null 2>&1 || true
+}
