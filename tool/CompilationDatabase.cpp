@@ -92,13 +92,16 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted) {
   nlohmann::ordered_json database = nlohmann::ordered_json::array();
+  // Converted in the order they are written, so the first one named is the
+  // first in the file.
   for (const CompileCommand& command : commands) {
-    nlohmann::ordered_json arguments = nlohmann::ordered_json::array();
+    nlohmann::ordered_json entry;
+    entry["directory"] = utf8(command.directory, firstConverted);
+    entry["file"] = utf8(command.file, firstConverted);
+    entry["arguments"] = nlohmann::ordered_json::array();
     for (const std::string& argument : command.arguments)
-      arguments.push_back(utf8(argument, firstConverted));
-    database.push_back({{"directory", utf8(command.directory, firstConverted)},
-                        {"file", utf8(command.file, firstConverted)},
-                        {"arguments", arguments}});
+      entry["arguments"].push_back(utf8(argument, firstConverted));
+    database.push_back(entry);
   }
   return database.dump(2) + "\n";
 }
