@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include "CompilationDatabase.h"
-#include "Errors.h"
 #include "ProjectConverter.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
@@ -156,25 +155,4 @@ TEST(CompilationDatabase, WritesTheFileAndWarnsOnceAboutTheFirstConvertedText) {
                         platform::hostPath("C:\\caf\xC3\xA9.c") + "\n");
   const nlohmann::json parsed = nlohmann::json::parse(readBytes(dir.path() / "compile_commands.json"));
   EXPECT_EQ(parsed.size(), 2u);
-}
-
-TEST(CompilationDatabase, FileThatCannotBeWrittenRaisesIoError) {
-  TempDir dir;
-  Tree tree;
-  tree.root().files = {"C:\\main.c"};
-  Strings unwritable = {dir.toolPath("missing\\compile_commands.json")};
-#ifndef _WIN32
-  unwritable.push_back("\\dev\\full");  // opens, but every write fails
-#endif
-  for (const std::string& path : unwritable) {
-    testing::internal::CaptureStdout();
-    try {
-      writeCompilationDatabase(tree.root(), Source, path);
-      ADD_FAILURE() << "no failure for " << path;
-    } catch (const IOERROR& error) {
-      EXPECT_EQ(error.getCode(), IOERROR::CannotWriteFile);
-      EXPECT_EQ(error.getPath(), path);
-    }
-    testing::internal::GetCapturedStdout();
-  }
 }

@@ -98,14 +98,6 @@ TEST(DatabaseConversion, DatabaseThatCannotBeWrittenStopsTheRun) {
   EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
-TEST(DatabaseConversion, DatabaseOptionWithoutValueEndsSilently) {
-  TempDir dir;
-  const ProcessResult result = runQuillbrook({"demo.mcp", ".", "-cdb"}, dir.path());
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.output, "");
-  EXPECT_TRUE(listTree(dir.path()).empty());
-}
-
 #ifndef _WIN32
 // Standard error is not captured by the process runner, so a shell sends it
 // to a file.
