@@ -24,11 +24,13 @@ void applyOption(const std::string& word, const std::string& value,
     converter.compilerPersonality = absoluteArgument(value);
   else if (word == "-ext")
     converter.addExtensions(value);
+  else if (word == "-cdb")
+    converter.compilationDatabase = absoluteArgument(value);
 }
 
 bool isOptionWord(const std::string& argument) {
   return argument == "-pn" || argument == "-mp" || argument == "-ap" ||
-         argument == "-cp" || argument == "-ext";
+         argument == "-cp" || argument == "-ext" || argument == "-cdb";
 }
 
 int convert(const std::vector<std::string>& arguments) {

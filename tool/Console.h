@@ -7,4 +7,8 @@
 // flushed at once, so a parent reading the pipe sees progress as it happens.
 void printLine(const std::string& text);
 
+// Writes "Quillbrook: warning: " and `text` as one line to standard error,
+// which the wizard does not read, so its protocol stays as it is.
+void printWarning(const std::string& text);
+
 #endif

@@ -1,6 +1,7 @@
 // Writes the Tarn project file: one block per group, nested for children,
 // with the group folders made in the destination tree on the way.
 
+#include "CompilationDatabase.h"
 #include "Console.h"
 #include "Errors.h"
 #include "ProjectConverter.h"
@@ -38,6 +39,8 @@ int ProjectConverter::writeProject() {
   out.writeLine("VersionTag45");
   rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");
   out.close();
+  if (!compilationDatabase.empty())
+    writeCompilationDatabase(*rootGroup, sourceProject, compilationDatabase);
   printLine("Tarn/Tarn++ Project Completed!");
   return 0;
 }

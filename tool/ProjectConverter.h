@@ -52,6 +52,8 @@ public:
   std::string messagePersonality;
   std::string analyserPersonality;
   std::string compilerPersonality;
+  // Where "-cdb" asks for a compilation database; empty: none is written.
+  std::string compilationDatabase;
 
 private:
   std::string sourceProject;

@@ -13,6 +13,10 @@ namespace platform {
 // Turns a command-line path argument into the tool's path form.
 std::string pathArgument(const std::string& argument);
 
+// The host's own spelling of a tool path, for files that other programs
+// read (the tool itself passes tool paths to the functions here).
+std::string hostPath(const std::string& path);
+
 // The process's current directory in the tool's path form, at any length.
 std::string currentDirectory();
 

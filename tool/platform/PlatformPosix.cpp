@@ -19,10 +19,6 @@ std::string replaced(std::string text, char from, char to) {
   return text;
 }
 
-std::string hostPath(const std::string& path) {
-  return replaced(path, '\\', '/');
-}
-
 bool isFolder(std::FILE* file) {
   struct stat info;
   return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
@@ -34,6 +30,10 @@ namespace platform {
 
 std::string pathArgument(const std::string& argument) {
   return replaced(argument, '/', '\\');
+}
+
+std::string hostPath(const std::string& path) {
+  return replaced(path, '\\', '/');
 }
 
 std::string currentDirectory() {

@@ -31,6 +31,10 @@ std::string pathArgument(const std::string& argument) {
   return argument;
 }
 
+std::string hostPath(const std::string& path) {
+  return path;
+}
+
 std::string currentDirectory() {
   char* buffer = _getcwd(nullptr, 0);
   if (buffer == nullptr)

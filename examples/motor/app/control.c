@@ -1,5 +1,10 @@
 #include "control.h"
 
+/* The pole count is one of the project's macro definitions, not a header's. */
+#ifndef MOTOR_POLES
+#error "MOTOR_POLES comes from the MPLAB project's macro definitions"
+#endif
+
 /* Proportional speed control: the pot sets the target, the duty follows. */
 static unsigned char duty;
 

@@ -1,0 +1,41 @@
+#ifndef QUILLBROOK_COMPILATIONDATABASE_H
+#define QUILLBROOK_COMPILATIONDATABASE_H
+
+// The converted project as a JSON compilation database (compile_commands.json),
+// for the language servers and analysers that read one.
+
+#include <string>
+#include <vector>
+
+class ProjectGroup;
+
+// One entry of the database. Paths are in the host's own form.
+struct CompileCommand {
+  std::string directory;
+  std::string file;
+  std::vector<std::string> arguments;
+};
+
+// True for the files the database lists: those whose extension, after the
+// last dot and in any case, is c, cpp, cc or cxx.
+bool isCompiledSource(const std::string& file);
+
+// One command per compiled source of the tree, in project-file order: a
+// group's files, then those of its children, recursively. Each file gets
+// the include paths and definitions of the nearest group, itself or an
+// ancestor, that has any, as its analyser personality does.
+std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
+                                            const std::string& sourceProject);
+
+// The database as JSON text. A string that is not UTF-8 is taken as
+// Windows-1252; `firstConverted` receives the first such string as
+// converted, and stays empty when every string was UTF-8 already.
+std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
+                                    std::string& firstConverted);
+
+// Writes the database of the tree to `path` and says so on the console.
+// Raises IOERROR CannotWriteFile.
+void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
+                              const std::string& path);
+
+#endif

@@ -1,0 +1,123 @@
+// Conversions run with "-cdb": the database joins the Tarn project without
+// changing it, and its failures stop the run like every other output's.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
+#include "support/RunQuillbrook.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Forward slashes on POSIX hosts, the tool's own form on Windows.
+std::string hostForm(const std::string& toolPath) {
+#ifdef _WIN32
+  return toolPath;
+#else
+  std::string text = toolPath;
+  std::replace(text.begin(), text.end(), '\\', '/');
+  return text;
+#endif
+}
+
+Lines exampleArguments(const fs::path& out) {
+  const fs::path examples = EXAMPLES_DIR;
+  return {arg(examples / "motor" / "motor.mcp"), arg(out), "-cp",
+          arg(examples / "personalities" / "pic18.p_c"), "-ext", "c,h"};
+}
+
+}  // namespace
+
+TEST(DatabaseConversion, BundledExampleGetsItsDatabaseAndAnUnchangedProject) {
+  TempDir dir;
+  const fs::path out = dir.path() / "out";
+  fs::create_directories(out);
+  const ProcessResult plain = runQuillbrook(exampleArguments(out), dir.path());
+  const std::vector<std::string> plainTree = listTree(out);
+  const std::string plainProject = readBytes(out / "motor.prj");
+  const std::string plainPersonality = readBytes(out / "motor" / "person" / "motor.p_a");
+  fs::remove_all(out);
+  fs::create_directories(out);
+  Lines withDatabase = exampleArguments(out);
+  withDatabase.insert(withDatabase.end(), {"-cdb", "db.json"});
+
+  const ProcessResult result = runQuillbrook(withDatabase, dir.path());
+
+  EXPECT_EQ(result.exitCode, 0);
+  // The database is announced after the groups and before the end; the
+  // relative "-cdb" value was made absolute.
+  const std::string last = "Tarn/Tarn++ Project Completed!\n";
+  ASSERT_EQ(plain.output.substr(plain.output.size() - last.size()), last);
+  EXPECT_EQ(result.output, plain.output.substr(0, plain.output.size() - last.size()) +
+                               "  Creating Compilation Database - " + dir.toolPath("db.json") +
+                               "\n" + last);
+  EXPECT_EQ(listTree(out), plainTree);
+  EXPECT_EQ(readBytes(out / "motor.prj"), plainProject);
+  EXPECT_EQ(readBytes(out / "motor" / "person" / "motor.p_a"), plainPersonality);
+
+  const std::string motor = toolForm(fs::path(EXAMPLES_DIR) / "motor");
+  const nlohmann::json database = nlohmann::json::parse(readBytes(dir.path() / "db.json"));
+  Lines files;
+  for (const nlohmann::json& entry : database) {
+    EXPECT_EQ(entry["directory"], hostForm(motor));
+    EXPECT_EQ(entry["arguments"].back(), entry["file"]);
+    files.push_back(entry["file"]);
+  }
+  // Headers are in the project but not in the database.
+  EXPECT_EQ(files, (Lines{hostForm(motor + "\\\\app\\main.c"), hostForm(motor + "\\\\app\\control.c"),
+                          hostForm(motor + "\\\\drivers\\pwm.c"),
+                          hostForm(motor + "\\\\drivers\\adc.c")}));
+  ASSERT_FALSE(database.empty());
+  EXPECT_EQ(database[0]["arguments"].get<Lines>(),
+            (Lines{"cc", "-I", hostForm(motor + "\\include"), "-I", hostForm(motor + "\\drivers"),
+                   "-I", hostForm("C:\\MCC18\\h"), "-DBOARD_NAME=\"bench\"", "-DMOTOR_POLES=4",
+                   "-DPWM_KHZ=20", "-DUSE_ADC", "-c", files[0]}));
+}
+
+TEST(DatabaseConversion, DatabaseThatCannotBeWrittenStopsTheRun) {
+  TempDir dir;
+  writeBytes(dir.path() / "demo.mcp", lfLines({"[FILE_INFO]", "file_000=C:\\a.c"}));
+  Lines unwritable = {dir.toolPath("missing\\db.json")};
+#ifndef _WIN32
+  unwritable.push_back("\\dev\\full");  // opens, but the write fails
+#endif
+  for (const std::string& path : unwritable) {
+    const ProcessResult result = runQuillbrook({"demo.mcp", ".", "-cdb", hostForm(path)}, dir.path());
+    EXPECT_EQ(result.exitCode, 1) << path;
+    EXPECT_NE(result.output.find("Could not write file: " + path + "\n"), std::string::npos)
+        << result.output;
+    EXPECT_EQ(result.output.find("Completed"), std::string::npos) << path;
+    EXPECT_TRUE(fs::exists(dir.path() / "demo.prj"));
+  }
+  EXPECT_FALSE(fs::exists(dir.path() / "missing"));
+}
+
+#ifndef _WIN32
+// Standard error is not captured by the process runner, so a shell sends it
+// to a file.
+TEST(DatabaseConversion, Windows1252NameIsConvertedWithOneWarningOnStandardError) {
+  TempDir dir;
+  writeBytes(dir.path() / "demo.mcp",
+             lfLines({"[FILE_INFO]", "file_000=C:\\caf\xE9.c", "file_001=C:\\na\xEFve.c"}));
+  const ProcessResult result = runProcess(
+      "/bin/sh",
+      {"-c", "exec \"$0\" \"$@\" 2>errors.txt", QUILLBROOK_EXE, "demo.mcp", ".", "-cdb", "db.json"},
+      dir.path().string());
+
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output.find("warning"), std::string::npos);
+  const std::string errors = readBytes(dir.path() / "errors.txt");
+  EXPECT_EQ(errors.rfind("Quillbrook: warning: ", 0), 0u) << errors;
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+  EXPECT_NE(errors.find("C:/caf\xC3\xA9.c\n"), std::string::npos) << errors;
+  const nlohmann::json database = nlohmann::json::parse(readBytes(dir.path() / "db.json"));
+  ASSERT_EQ(database.size(), 2u);
+  EXPECT_EQ(database[1]["file"], "C:/na\xC3\xAFve.c");
+}
+#endif
