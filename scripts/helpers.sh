@@ -55,3 +55,16 @@ start_wine_server() {
 stop_wine_server() {
   wine_env wineserver --kill >/dev/null 2>&1 || true
 }
+
+# The JSON library is header-only, so Debian's package serves the Windows
+# build as it is. It is used from a copy in the build folder given: its CMake
+# files name the include folder beside them, and /usr/include itself would
+# put the host's C headers on the cross compiler's search path. Pass the
+# build -Dnlohmann_json_DIR=<folder>/share/cmake/nlohmann_json.
+stage_json_library() {
+  local stage="$1"
+  rm -rf "$stage"
+  mkdir -p "$stage/include" "$stage/share/cmake"
+  cp -a /usr/include/nlohmann "$stage/include/"
+  cp -a /usr/share/cmake/nlohmann_json "$stage/share/cmake/"
+}
