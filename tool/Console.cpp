@@ -2,8 +2,24 @@
 
 #include <cstdio>
 
+namespace {
+
+void writeLine(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fputc('\n', stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
 void printLine(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
+  writeLine(stdout, text);
+}
+
+void printErrorLine(const std::string& text) {
+  writeLine(stderr, text);
+}
+
+void warn(const std::string& text) {
+  writeLine(stderr, "Quillbrook: warning: " + text);
 }
