@@ -3,13 +3,66 @@
 
 #include "AbsolutePath.h"
 #include "Console.h"
+#include "ExtensionList.h"
 #include "ProjectConverter.h"
 #include "platform/Platform.h"
 
 namespace {
 
+struct OptionWord {
+  const char* word;
+  bool takesValue;
+};
+
+// Every option word of the tool. The scan and the warnings both read this
+// table, so a new word is added here and nowhere else.
+const OptionWord OptionWords[] = {
+    {"-pn", true}, {"-mp", true}, {"-ap", true}, {"-cp", true}, {"-ext", true},
+    {"-sw", false}, {"-cdb", true},
+};
+
+const OptionWord* findOptionWord(const std::string& argument) {
+  for (const OptionWord& option : OptionWords) {
+    if (argument == option.word)
+      return &option;
+  }
+  return nullptr;
+}
+
+std::string optionWordList() {
+  std::string list;
+  for (const OptionWord& option : OptionWords)
+    list += (list.empty() ? "" : " ") + std::string(option.word);
+  return list;
+}
+
+// True when the argument before position `i` is an option word that takes
+// the argument at `i` as its value.
+bool isOptionValue(const std::vector<std::string>& arguments, std::size_t i) {
+  const OptionWord* before = i == 0 ? nullptr : findOptionWord(arguments[i - 1]);
+  return before != nullptr && before->takesValue;
+}
+
+void warnAboutIgnoredArgument(const std::string& argument) {
+  warn("ignored argument \"" + argument +
+       "\": it is neither a path, an option word nor the value of one (option words: " +
+       optionWordList() + ")");
+}
+
+void warnAboutMissingValue(const std::string& word) {
+  warn("option word \"" + word + "\" has no value; nothing was converted");
+  for (const std::string& line : usageLines())
+    printErrorLine(line);
+}
+
 std::string absoluteArgument(const std::string& argument) {
   return makeAbsolutePath(platform::pathArgument(argument));
+}
+
+void addExtensions(const std::string& value, ProjectConverter& converter) {
+  for (const std::string& warning : extensionListWarnings(value))
+    warn(warning);
+  converter.addExtensions(value);
 }
 
 void applyOption(const std::string& word, const std::string& value,
@@ -23,14 +76,11 @@ void applyOption(const std::string& word, const std::string& value,
   else if (word == "-cp")
     converter.compilerPersonality = absoluteArgument(value);
   else if (word == "-ext")
-    converter.addExtensions(value);
+    addExtensions(value, converter);
+  else if (word == "-sw")
+    converter.readSwitches = true;
   else if (word == "-cdb")
     converter.compilationDatabase = absoluteArgument(value);
-}
-
-bool isOptionWord(const std::string& argument) {
-  return argument == "-pn" || argument == "-mp" || argument == "-ap" ||
-         argument == "-cp" || argument == "-ext" || argument == "-cdb";
 }
 
 int convert(const std::vector<std::string>& arguments) {
@@ -45,10 +95,15 @@ int convert(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
+std::vector<std::string> usageLines() {
+  return {"Usage: Quillbrook <source_proj> <dest_folder> -cp <compiler_personality> "
+          "[-pn dest_proj_name]",
+          "[-mp message_personality] [-ap analyser_personality] [-ext file_extension]"};
+}
+
 void printUsage() {
-  printLine("Usage: Quillbrook <source_proj> <dest_folder> -cp <compiler_personality> "
-            "[-pn dest_proj_name]");
-  printLine("[-mp message_personality] [-ap analyser_personality] [-ext file_extension]");
+  for (const std::string& line : usageLines())
+    printLine(line);
 }
 
 std::string defaultProjectName(const std::string& sourceProject) {
@@ -60,10 +115,21 @@ std::string defaultProjectName(const std::string& sourceProject) {
 bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter) {
   // Every position is examined, so a value can itself act as an option word.
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (!isOptionWord(arguments[i]))
+    const OptionWord* option = findOptionWord(arguments[i]);
+    if (option == nullptr) {
+      // The first two arguments are the two paths.
+      if (i >= 2 && !isOptionValue(arguments, i))
+        warnAboutIgnoredArgument(arguments[i]);
       continue;
-    if (i + 1 >= arguments.size())
+    }
+    if (!option->takesValue) {
+      applyOption(arguments[i], std::string(), converter);
+      continue;
+    }
+    if (i + 1 >= arguments.size()) {
+      warnAboutMissingValue(arguments[i]);
       return false;
+    }
     applyOption(arguments[i], arguments[i + 1], converter);
   }
   return true;

@@ -6,14 +6,18 @@
 
 class ProjectConverter;
 
+// The two lines of the usage text.
+std::vector<std::string> usageLines();
+// Prints the usage text to standard output.
 void printUsage();
 
 // The file name of `sourceProject` cut before its last dot.
 std::string defaultProjectName(const std::string& sourceProject);
 
 // Applies every option word found at any position of `arguments` (the
-// program name excluded), positionals and values included. False when an
-// option word is the last argument and so has no value.
+// program name excluded), positionals and values included, and warns about
+// arguments it ignores. False when an option word is the last argument and
+// so has no value.
 bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter);
 
 // One run of the program: the exit status for the given arguments.

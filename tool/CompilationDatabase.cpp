@@ -116,6 +116,6 @@ void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourc
   out.writeBytes(json);
   out.close();
   if (!firstConverted.empty())
-    printWarning("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +
+    warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +
                  firstConverted);
 }

@@ -2,14 +2,24 @@
 
 #include <cstdio>
 
-void printLine(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
+namespace {
+
+void writeLine(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fputc('\n', stream);
+  std::fflush(stream);
 }
 
-void printWarning(const std::string& text) {
-  const std::string line = "Quillbrook: warning: " + text + "\n";
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  std::fflush(stderr);
+}  // namespace
+
+void printLine(const std::string& text) {
+  writeLine(stdout, text);
+}
+
+void printErrorLine(const std::string& text) {
+  writeLine(stderr, text);
+}
+
+void warn(const std::string& text) {
+  writeLine(stderr, "Quillbrook: warning: " + text);
 }

@@ -7,8 +7,11 @@
 // flushed at once, so a parent reading the pipe sees progress as it happens.
 void printLine(const std::string& text);
 
-// Writes "Quillbrook: warning: " and `text` as one line to standard error,
-// which the wizard does not read, so its protocol stays as it is.
-void printWarning(const std::string& text);
+// Writes one line to standard error. Standard output is the wizard's
+// protocol, so everything meant only for a person goes here.
+void printErrorLine(const std::string& text);
+
+// A warning: one line on standard error, "Quillbrook: warning: " first.
+void warn(const std::string& text);
 
 #endif

@@ -45,6 +45,7 @@ void MplabProjectParser::open(ProjectConverter& owner) {
 void MplabProjectParser::parse() {
   std::string line;
   while (reader.readLine(line)) {
+    noteSection(line);
     if (contains(line, "dir_src=")) {
       sourceDirectory = line.substr(8);
       if (sourceDirectory.empty())
@@ -57,6 +58,7 @@ void MplabProjectParser::parse() {
       readFileInfo();
     } else if (contains(line, "TS{")) {
       readDefines(line);
+      readSwitches(line);
     } else if (contains(line, "dir_inc=")) {
       readIncludeDirs(line);
     }
@@ -120,6 +122,9 @@ void MplabProjectParser::readFileInfo() {
 
 void MplabProjectParser::resolveKey(const std::string& key, const std::string& path) {
   const bool accepted = acceptsFile(path);
+  ++findings.listedFiles;
+  if (accepted)
+    ++findings.acceptedFiles;
   const auto matching = entriesByText.find(key);
   if (matching == entriesByText.end() || matching->second.empty()) {
     if (accepted)
@@ -137,6 +142,16 @@ void MplabProjectParser::resolveKey(const std::string& key, const std::string& p
     folders[ref.folder].resolved[ref.entry] = true;
     renamed.push_back(ref);
   }
+}
+
+// Only the section headers that tell an MPLAB project file are noted.
+void MplabProjectParser::noteSection(const std::string& line) {
+  if (line.find('[') == std::string::npos)
+    return;
+  if (contains(line, "[HEADER]"))
+    findings.headerSeen = true;
+  if (contains(line, "[FILE_INFO]") || contains(line, "[PATH_INFO]"))
+    findings.fileOrPathInfoSeen = true;
 }
 
 std::string MplabProjectParser::resolveEntry(const std::string& path) const {

@@ -21,6 +21,17 @@ struct MplabFolder {
   std::vector<bool> resolved;
 };
 
+// What the reader noticed on the way, for the warnings after the parse.
+struct ProjectFindings {
+  bool headerSeen = false;
+  bool fileOrPathInfoSeen = false;
+  // [FILE_INFO] lines, and those the extension filter accepted.
+  std::size_t listedFiles = 0;
+  std::size_t acceptedFiles = 0;
+  // -D and -I switches of tool-settings lines left unread without "-sw".
+  std::size_t unreadSwitches = 0;
+};
+
 // Reads an MPLAB project file (.mcp) into the project model below the root
 // group. Unrecognised content is skipped, never reported.
 class MplabProjectParser {
@@ -37,6 +48,11 @@ public:
 
   void readIncludeDirs(const std::string& line);
   void readDefines(const std::string& line);
+  // The -D and -I switches of a tool-settings line; read only when the
+  // converter asks for them, counted otherwise.
+  void readSwitches(const std::string& line);
+
+  const ProjectFindings& getFindings() const { return findings; }
 
 private:
   struct EntryRef {
@@ -51,7 +67,10 @@ private:
   void resolveKey(const std::string& key, const std::string& path);
   std::string resolveEntry(const std::string& path) const;
   std::string projectFolder() const;
+  void addSwitchDefinition(const std::string& definition);
+  void addSwitchIncludePath(const std::string& path);
   void buildGroups();
+  void noteSection(const std::string& line);
 
   ProjectGroup* rootGroup;
   ProjectConverter* converter;
@@ -59,6 +78,7 @@ private:
   std::vector<std::string> extensions;
   std::vector<MplabFolder> folders;
   std::string sourceDirectory;
+  ProjectFindings findings;
 
   // Indexes over `folders`, so a large project is not matched entry by
   // entry for every [FILE_INFO] line: folder positions by name, and entry

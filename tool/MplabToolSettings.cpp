@@ -1,8 +1,11 @@
 // The two compiler settings the analyser needs: include paths from the
 // "dir_inc=" line and macro definitions from the "D1=" value of tool-settings
-// lines. Both go into the root group only.
+// lines, and with "-sw" both from the -D and -I switches of those lines too.
+// All go into the root group only.
 
 #include "MplabProjectParser.h"
+
+#include "CommandWords.h"
 
 #include "ProjectConverter.h"
 #include "ProjectGroup.h"
@@ -57,4 +60,38 @@ void MplabProjectParser::readDefines(const std::string& line) {
     replaceAll(definition, "%22", "\"");
     rootGroup->defines[item.substr(0, equals)] = definition;
   }
+}
+
+// The switch text is the line after its first "="; quoting is undone by the
+// word splitting, so no "%22" or "&quot;" replacement here.
+void MplabProjectParser::readSwitches(const std::string& line) {
+  const std::string::size_type equals = line.find('=');
+  if (equals == std::string::npos)
+    return;
+  const std::vector<CompilerSwitch> switches =
+      findCompilerSwitches(splitCommandWords(line.substr(equals + 1)));
+  if (!converter->getReadSwitches()) {
+    findings.unreadSwitches += switches.size();
+    return;
+  }
+  for (const CompilerSwitch& found : switches) {
+    if (found.kind == CompilerSwitch::IncludePath)
+      addSwitchIncludePath(found.value);
+    else
+      addSwitchDefinition(found.value);
+  }
+}
+
+void MplabProjectParser::addSwitchDefinition(const std::string& definition) {
+  const std::string::size_type equals = definition.find('=');
+  const std::string name = definition.substr(0, equals);
+  if (name.empty())
+    return;
+  rootGroup->defines[name] =
+      equals == std::string::npos ? std::string() : definition.substr(equals + 1);
+}
+
+// Joined as "dir_inc=" items are: relative unless it holds ":".
+void MplabProjectParser::addSwitchIncludePath(const std::string& path) {
+  rootGroup->includePaths.push_back(contains(path, ":") ? path : projectFolder() + "\\" + path);
 }

@@ -120,6 +120,8 @@ void ProjectGroup::appendAnalyserTemplate(TextFileWriter& file) {
   const AnalyserTemplate& analyserTemplate = converter->getAnalyserTemplate();
   if (!analyserTemplate.readable) {
     printLine("Couldnt open file");
+    warn("could not read the template analyser personality " +
+         converter->getAnalyserPersonality());
     return;
   }
   file.writeBytes(analyserTemplate.text);

@@ -4,6 +4,7 @@
 
 #include "Console.h"
 #include "Errors.h"
+#include "ProjectWarnings.h"
 #include "TextOps.h"
 #include "platform/Platform.h"
 
@@ -53,6 +54,8 @@ void ProjectConverter::checkCompilerPersonality() {
   std::FILE* file = platform::openForReading(compilerPersonality);
   if (file == nullptr) {
     printLine("Could not open file: " + compilerPersonality);
+    if (compilerPersonality.empty())
+      warn("no compiler personality was given: \"-cp\" is missing");
     return;
   }
   std::fclose(file);
@@ -66,4 +69,5 @@ void ProjectConverter::readProject() {
   parser.setExtensions(extensions);
   parser.open(*this);
   parser.parse();
+  warnAboutProject(sourceProject, extensions, parser.getFindings());
 }

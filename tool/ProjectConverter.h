@@ -35,6 +35,7 @@ public:
   std::string getAnalyserPersonality() const { return analyserPersonality; }
   std::string getCompilerPersonality() const { return compilerPersonality; }
   std::vector<std::string> getExtensions() const { return extensions; }
+  bool getReadSwitches() const { return readSwitches; }
   ProjectGroup* getRootGroup() const { return rootGroup.get(); }
   const AnalyserTemplate& getAnalyserTemplate() const { return analyserTemplate; }
 
@@ -52,6 +53,8 @@ public:
   std::string messagePersonality;
   std::string analyserPersonality;
   std::string compilerPersonality;
+  // "-sw": take macros and include paths from -D and -I switches too.
+  bool readSwitches = false;
   // Where "-cdb" asks for a compilation database; empty: none is written.
   std::string compilationDatabase;
 

@@ -26,12 +26,23 @@ bool paintExistence(QLineEdit *edit)
     return exists;
 }
 
+// The first browse dialog starts at the root of the current drive. Elsewhere
+// than on Windows a backslash is a file name, not the root.
+QString firstBrowseStart()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("\\");
+#else
+    return QStringLiteral("/");
+#endif
+}
+
 } // namespace
 
 MPLABConverter::MPLABConverter(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : MPLABConverterBase(parent, name, modal, fl),
       conversionProcess(nullptr),
-      lastPath(QStringLiteral("\\"))
+      lastPath(firstBrowseStart())
 {
     Page0->setComplete(false);
     Page1->setComplete(false);

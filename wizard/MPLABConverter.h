@@ -64,6 +64,7 @@ private:
     void prepareConversion();
     QString buildExtensionList() const;
     QString buildSummary() const;
+    QString switchesSummary() const;
     QStringList conversionArguments() const;
     void setRunning(bool running);
 

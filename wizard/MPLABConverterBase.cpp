@@ -205,6 +205,7 @@ void MPLABConverterBase::buildPage2()
     hxxCheck = extensionBox(groupBox7, "hxxCheck", 260, 75);
     cppCheck = extensionBox(groupBox7, "cppCheck", 40, 35);
     CustExtEdit = place<QLineEdit>(groupBox7, "CustExtEdit", 160, 115, 144, 25);
+    switchesCheck = place<QCheckBox>(Page2, "switchesCheck", 60, 328, 420, 22);
 
     pixmapLabel3_2_2 = newHeader(Page2, "pixmapLabel3_2_2");
     line1_3_2 = sideLine(Page2, "line1_3_2", -8);
@@ -220,6 +221,7 @@ void MPLABConverterBase::buildPage2()
     setTabOrder(hhCheck, hppCheck);
     setTabOrder(hppCheck, hxxCheck);
     setTabOrder(hxxCheck, CustExtEdit);
+    setTabOrder(CustExtEdit, switchesCheck);
     addPage(Page2);
 }
 

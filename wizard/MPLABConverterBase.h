@@ -78,6 +78,8 @@ public:
     QCheckBox *hxxCheck;
     QCheckBox *cppCheck;
     QLineEdit *CustExtEdit;
+    // Below the extensions: also read -D and -I compiler switches ("-sw").
+    QCheckBox *switchesCheck;
     QLabel *pixmapLabel3_2_2;
     QFrame *line1_3_2;
     QFrame *line1_2_2_2;

@@ -68,6 +68,7 @@ void MPLABConverterBase::languageChange()
     CustExtEdit->setInputMask(QString());
     CustExtEdit->setToolTip(tr("Custom extensions list to add files of this type to the project.",
                                "Custom extensions list to add files of this type to the project."));
+    switchesCheck->setText(tr("Read macros and include paths from compiler switches (-D, -I)"));
     Page2->setTitle(QString());
 
     DetailsText->setPlainText(tr("MPLAB Project:\n\n\n"

@@ -52,7 +52,16 @@ QString MPLABConverter::buildSummary() const
         + QStringLiteral("Message Personality:\n") + MsgPersonEdit->text() + QStringLiteral("\n\n")
         + QStringLiteral("Tamplate Analyser Personality:\n") + AnalPersonEdit->text() + QStringLiteral("\n\n")
         + QStringLiteral("Compiler Personality:\n") + CmpPersonEdit->text() + QStringLiteral("\n\n")
-        + QStringLiteral("File Extensions:\n") + extensionList + QStringLiteral("\n");
+        + QStringLiteral("File Extensions:\n") + extensionList + QStringLiteral("\n")
+        + switchesSummary();
+}
+
+// Shown only when asked for, so the summary of a plain run stays as it was.
+QString MPLABConverter::switchesSummary() const
+{
+    if (!switchesCheck->isChecked())
+        return QString();
+    return QStringLiteral("\nCompiler Switches:\nmacros and include paths also read from -D and -I (-sw)\n");
 }
 
 // Each text goes as typed, one argument each: the tool makes paths absolute
@@ -68,6 +77,8 @@ QStringList MPLABConverter::conversionArguments() const
         arguments << QStringLiteral("-ap") << AnalPersonEdit->text();
     if (!extensionList.isEmpty())
         arguments << QStringLiteral("-ext") << extensionList;
+    if (switchesCheck->isChecked())
+        arguments << QStringLiteral("-sw");
     return arguments;
 }
 
@@ -103,7 +114,11 @@ void MPLABConverter::processError(QProcess::ProcessError error)
     // Any other error ends in finished(), which processExit() handles.
     if (error != QProcess::FailedToStart)
         return;
+#ifdef Q_OS_WIN
     DetailsText->append(tr("Project Conversion could not be executed: Please ensure Quillbrook.exe is set on the path.\n"));
+#else
+    DetailsText->append(tr("Project Conversion could not be executed: Please ensure Quillbrook is set on the path.\n"));
+#endif
     setRunning(false);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CommandLine.h"
+#include "ExtensionList.h"
 #include "ProjectConverter.h"
 
 namespace {
@@ -60,4 +61,34 @@ TEST(CommandLine, ProjectNameIsTakenVerbatim) {
 TEST(CommandLine, OptionWordWithoutValueFailsTheScan) {
   ProjectConverter converter(Source, "C:\\out");
   EXPECT_FALSE(applyOptions({"a", "b", "-cp"}, converter));
+}
+
+TEST(CommandLine, SwitchWordTakesNoValueAndCountsAnywhere) {
+  ProjectConverter last(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "p", "-sw"}, last));
+  EXPECT_TRUE(last.getReadSwitches());
+  EXPECT_EQ(last.getProjectName(), "p");
+
+  // Followed by an option word, which is then applied as usual.
+  ProjectConverter first(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a", "b", "-sw", "-pn", "q"}, first));
+  EXPECT_TRUE(first.getReadSwitches());
+  EXPECT_EQ(first.getProjectName(), "q");
+
+  ProjectConverter without(Source, "C:\\out");
+  ASSERT_TRUE(applyOptions({"a", "b", "-SW", "-sw=1"}, without));
+  EXPECT_FALSE(without.getReadSwitches());
+}
+
+TEST(ExtensionList, ItemsThatCanMatchNothingAreNamed) {
+  EXPECT_TRUE(extensionListWarnings("c,h,asm").empty());
+  // A single empty item is a list of one, which is not warned about.
+  EXPECT_TRUE(extensionListWarnings("").empty());
+  const std::vector<std::string> warnings = extensionListWarnings(".c,*.h, asm,,inc");
+  ASSERT_EQ(warnings.size(), 4u);
+  EXPECT_EQ(warnings[0].rfind("-ext item \".c\" will match nothing", 0), 0u) << warnings[0];
+  EXPECT_EQ(warnings[1].rfind("-ext item \"*.h\" will match nothing", 0), 0u) << warnings[1];
+  EXPECT_EQ(warnings[2].rfind("-ext item \" asm\" will match nothing", 0), 0u) << warnings[2];
+  EXPECT_EQ(warnings[3].rfind("-ext item \"\" (empty) will match nothing", 0), 0u) << warnings[3];
+  EXPECT_EQ(extensionListWarnings("c,").size(), 1u);
 }

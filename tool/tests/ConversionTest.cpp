@@ -196,3 +196,28 @@ TEST(Conversion, BundledExampleConverts) {
                        "-d \"MOTOR_POLES=4\"", "-d \"PWM_KHZ=20\"", "-d \"USE_ADC\""}) +
                 readBytes(examples / "personalities" / "template.p_a"));
 }
+
+// The second bundled example keeps its macros and include paths as compiler
+// switches; "-sw" brings them into the personality, quoted values included.
+TEST(Conversion, BundledSwitchesExampleConvertsWithSw) {
+  TempDir dir;
+  const fs::path examples = EXAMPLES_DIR;
+  fs::create_directory(dir.path() / "out");
+
+  const ProcessResult result = runQuillbrook(
+      {arg(examples / "blinky" / "blinky.mcp"), arg(dir.path() / "out"), "-cp",
+       arg(examples / "personalities" / "pic24.p_c"), "-ext", "c,h", "-sw"},
+      dir.path());
+
+  const std::string blinky = toolForm(examples / "blinky");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.errors, "");
+  const std::string prj = readBytes(dir.path() / "out" / "blinky.prj");
+  EXPECT_NE(prj.find("\r\n" + blinky + "\\\\include\\led.h\r\n"), std::string::npos) << prj;
+  EXPECT_EQ(prj.find(".gld"), std::string::npos);
+  EXPECT_EQ(readBytes(dir.path() / "out" / "blinky" / "person" / "blinky.p_a"),
+            crlfLines({"-i \"" + blinky + "\\\"", "-i \"" + blinky + "\\include\"",
+                       "-i \"C:\\Program Files\\Microchip\\MPLAB C30\\support\\PIC24F\\h\"",
+                       "-d \"BLINK_MS=250\"", "-d \"BOARD_NAME=\"bench 24\"\"",
+                       "-d \"USE_LED2\""}));
+}

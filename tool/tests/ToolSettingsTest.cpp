@@ -61,3 +61,44 @@ TEST(ToolSettings, OnlyTheRootGroupCarriesSettings) {
   EXPECT_TRUE(project.child(0).defines.empty());
   EXPECT_EQ(project.root().includePaths.size(), 1u);
 }
+
+namespace {
+
+ParsedProject withSwitches(const std::string& mcpText) {
+  return ParsedProject(mcpText, "", true);
+}
+
+}  // namespace
+
+TEST(ToolSettings, SwitchesAreReadOnlyWhenAskedFor) {
+  const std::string text =
+      lfLines({"dir_inc=C:\\inc", "TS{1}=-g -DPIC32=1 -Iextra -Os", "TS{1}_alt=yes"});
+  ParsedProject without(text);
+  EXPECT_TRUE(without.root().defines.empty());
+  EXPECT_EQ(without.root().includePaths, (Paths{"C:\\inc"}));
+
+  ParsedProject with = withSwitches(text);
+  EXPECT_EQ(with.root().defines, (Defines{{"PIC32", "1"}}));
+  EXPECT_EQ(with.root().includePaths, (Paths{"C:\\inc", with.dir.toolPath() + "\\extra"}));
+}
+
+TEST(ToolSettings, SwitchesMergeWithD1AndDirIncInFileOrder) {
+  ParsedProject project = withSwitches(lfLines(
+      {"dir_inc=first;C:\\second", "TS{1}=C9=1 D1=A=1,B=%22q%22 FE=31 -DA=2 -DC",
+       "TS{2}=-I \"C:\\My Files\\inc\" -I..\\common -DB=\\\"r\\\" -DC=3 -D=9",
+       "dir_inc=last", "TS{3}=D1=C"}));
+  const std::string folder = project.dir.toolPath();
+  // Include paths keep the order in which the file lists them.
+  EXPECT_EQ(project.root().includePaths,
+            (Paths{folder + "\\first", "C:\\second", "C:\\My Files\\inc", folder + "\\..\\common",
+                   folder + "\\last"}));
+  // A later definition replaces an earlier one of the same name, whichever
+  // form each took; one without a name is skipped.
+  EXPECT_EQ(project.root().defines, (Defines{{"A", "2"}, {"B", "\"r\""}, {"C", ""}}));
+}
+
+TEST(ToolSettings, SwitchTextStartsAfterTheFirstEquals) {
+  // "TS{" without "=" has no switches; a "D1=" item is no switch either.
+  ParsedProject project = withSwitches(lfLines({"TS{1} -DNOPE", "TS{2}=-DYES=1 D1=-DNO"}));
+  EXPECT_EQ(project.root().defines, (Defines{{"-DNO", ""}, {"YES", "1"}}));
+}

@@ -99,7 +99,8 @@ int main(int argc, char *argv[])
     }
     QDir::setCurrent(scratch.path());
     QDir().mkdir(QStringLiteral("converted"));
-    const QString project = firstWithSuffix(QStringLiteral("."), QStringLiteral("mcp"));
+    // The examples hold more than one project and compiler personality.
+    const QString project = QStringLiteral("motor/motor.mcp");
 
     MPLABConverter wizard;
     wizard.move(0, 0);
@@ -113,7 +114,7 @@ int main(int argc, char *argv[])
 
     wizard.MsgPersonEdit->setText(firstWithSuffix(QStringLiteral("."), QStringLiteral("p_s")));
     wizard.AnalPersonEdit->setText(firstWithSuffix(QStringLiteral("."), QStringLiteral("p_a")));
-    wizard.CmpPersonEdit->setText(firstWithSuffix(QStringLiteral("."), QStringLiteral("p_c")));
+    wizard.CmpPersonEdit->setText(QStringLiteral("personalities/pic18.p_c"));
     ok = save(wizard, output, 1) && ok;
     wizard.next();
 

@@ -120,7 +120,16 @@ void ExtensionsTest::leavingAgainRebuildsFromScratch()
     driver.press(QWizard::NextButton);
     QVERIFY(wizard.DetailsText->toPlainText().endsWith(QStringLiteral("File Extensions:\ncpp,asm\n")));
 
+    // The switches box, when checked, adds one piece at the end.
     driver.press(QWizard::BackButton);
+    driver.click(wizard.switchesCheck);
+    driver.press(QWizard::NextButton);
+    QVERIFY(wizard.DetailsText->toPlainText().endsWith(
+        QStringLiteral("File Extensions:\ncpp,asm\n\nCompiler Switches:\n"
+                       "macros and include paths also read from -D and -I (-sw)\n")));
+
+    driver.press(QWizard::BackButton);
+    driver.click(wizard.switchesCheck);
     driver.click(wizard.cppCheck);
     driver.type(wizard.CustExtEdit, QString());
     driver.press(QWizard::NextButton);

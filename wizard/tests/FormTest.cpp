@@ -120,6 +120,8 @@ void FormTest::widgetsStandWhereTheFormPutsThem_data()
     row("hxxCheck", "groupBox7", {260, 75, 50, 20}, "*.hxx");
     row("textLabel2", "groupBox7", {50, 116, 100, 20}, "Custom Extensions");
     row("CustExtEdit", "groupBox7", {160, 115, 144, 25});
+    row("switchesCheck", "Page2", {60, 328, 420, 22},
+        "Read macros and include paths from compiler switches (-D, -I)");
 
     row("DetailsText", "Page3", {15, 40, 505, 300});
 }
@@ -195,6 +197,12 @@ void FormTest::longTextsAndTooltips()
     QVERIFY(wizard.AnalPersonEdit->toolTip().isEmpty());
     QCOMPARE(wizard.CmpPersonEdit->toolTip(), QStringLiteral("Path to the compiler personality to use for the project."));
     QCOMPARE(wizard.CustExtEdit->toolTip(), QStringLiteral("Custom extensions list to add files of this type to the project."));
+
+    // The switches box shows its whole text in the dialog font, above the
+    // bottom banner.
+    QCOMPARE(wizard.switchesCheck->font(), wizard.font());
+    QVERIFY(wizard.switchesCheck->sizeHint().width() <= wizard.switchesCheck->width());
+    QVERIFY(wizard.switchesCheck->geometry().bottom() < 360);
 }
 
 QTEST_MAIN(FormTest)

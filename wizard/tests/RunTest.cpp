@@ -109,13 +109,15 @@ void RunTest::successSendsEveryInputAsTypedAndShowsTheOutput()
     driver.click(wizard.cppCheck);
     driver.click(wizard.hCheck);
     driver.type(wizard.CustExtEdit, QStringLiteral("res, xml,"));
+    driver.click(wizard.switchesCheck);
     driver.press(QWizard::NextButton);
     driver.press(QWizard::FinishButton);
     QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().endsWith(converted), 10000);
 
+    // The checked switches box adds "-sw", last.
     QCOMPARE(tool.arguments(),
              QStringList({"motor.mcp", ".", "-cp", "pic.p_c", "-pn", " my motor ", "-mp", "msg one.p_s",
-                          "-ap", "anal.p_a", "-ext", "cpp,h,res, xml"}));
+                          "-ap", "anal.p_a", "-ext", "cpp,h,res, xml", "-sw"}));
     const QString log = wizard.DetailsText->toPlainText();
     QVERIFY2(log.startsWith(initialising), qPrintable(log));
     const qsizetype first = log.indexOf(QLatin1String("line 1"));
@@ -125,6 +127,10 @@ void RunTest::successSendsEveryInputAsTypedAndShowsTheOutput()
     QCOMPARE(driver.button(QWizard::CancelButton)->text(), QStringLiteral("Close"));
     waitForExit(wizard);
     QVERIFY(!driver.canPress(QWizard::FinishButton));
+    // The box is not remembered: the settings hold the three paths only.
+    QCOMPARE(scratch->read(QStringLiteral("settings.txt")),
+             QByteArray("Message Personality:\nmsg one.p_s\n\nAnalyser Personality:\nanal.p_a\n\n"
+                        "Compiler Personality:\npic.p_c\n\n"));
 
     // Back and Next bring a fresh summary and a second run; Close stays.
     driver.press(QWizard::BackButton);
@@ -197,8 +203,14 @@ void RunTest::startFailureWithoutToolOnPath()
     reachFinish(wizard, driver);
     driver.press(QWizard::FinishButton);
     QTRY_VERIFY(driver.button(QWizard::BackButton)->isEnabled());
+#ifdef Q_OS_WIN
+    const QString program = QStringLiteral("Quillbrook.exe");
+#else
+    const QString program = QStringLiteral("Quillbrook");
+#endif
     QCOMPARE(wizard.DetailsText->toPlainText(),
-             initialising + QStringLiteral("\nProject Conversion could not be executed: Please ensure Quillbrook.exe is set on the path.\n"));
+             initialising + QStringLiteral("\nProject Conversion could not be executed: Please ensure ") + program
+                 + QStringLiteral(" is set on the path.\n"));
     QVERIFY(!driver.canPress(QWizard::FinishButton));
     QVERIFY(!QFile::exists(scratch->path(QStringLiteral("settings.txt")))); // nothing exited
 }

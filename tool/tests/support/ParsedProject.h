@@ -11,7 +11,8 @@
 // the way a run reads it.
 class ParsedProject {
 public:
-  ParsedProject(const std::string& mcpText, const std::string& extensions = "");
+  ParsedProject(const std::string& mcpText, const std::string& extensions = "",
+                bool readSwitches = false);
 
   ProjectGroup& root() { return *converter->getRootGroup(); }
   ProjectGroup& child(std::size_t index) { return *root().children.at(index); }

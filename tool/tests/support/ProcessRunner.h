@@ -9,6 +9,8 @@ struct ProcessResult {
   int exitCode = -1;
   // Everything the program wrote to standard output.
   std::string output;
+  // Everything the program wrote to standard error.
+  std::string errors;
 };
 
 // Runs `program` with `arguments` in `workingDirectory` and waits for it.

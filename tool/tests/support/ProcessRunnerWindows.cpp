@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <thread>
+
 namespace {
 
 // One argument as the C runtime's command-line parser splits it back:
@@ -68,15 +70,23 @@ ProcessResult runProcess(const std::string& program,
   HANDLE writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
     return result;
-  // Only the write end belongs to the child.
+  HANDLE errorReadEnd = nullptr;
+  HANDLE errorWriteEnd = nullptr;
+  if (!CreatePipe(&errorReadEnd, &errorWriteEnd, &inheritable, 0)) {
+    CloseHandle(readEnd);
+    CloseHandle(writeEnd);
+    return result;
+  }
+  // Only the write ends belong to the child.
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(errorReadEnd, HANDLE_FLAG_INHERIT, 0);
 
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = writeEnd;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdError = errorWriteEnd;
 
   std::string line = commandLine(program, arguments);
   PROCESS_INFORMATION process = {};
@@ -84,14 +94,21 @@ ProcessResult runProcess(const std::string& program,
       program.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr,
       workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
       &process);
-  // Closed here so that reading ends when the child's copy closes.
+  // Closed here so that reading ends when the child's copies close.
   CloseHandle(writeEnd);
+  CloseHandle(errorWriteEnd);
   if (!started) {
     CloseHandle(readEnd);
+    CloseHandle(errorReadEnd);
     return result;
   }
+  // Both pipes are drained at once, so neither can fill up and stall the
+  // program.
+  std::thread errorReader([&] { result.errors = readAll(errorReadEnd); });
   result.output = readAll(readEnd);
+  errorReader.join();
   CloseHandle(readEnd);
+  CloseHandle(errorReadEnd);
   WaitForSingleObject(process.hProcess, INFINITE);
   result.exitCode = exitStatus(process.hProcess);
   CloseHandle(process.hThread);

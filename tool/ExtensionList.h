@@ -1,0 +1,12 @@
+#ifndef QUILLBROOK_EXTENSIONLIST_H
+#define QUILLBROOK_EXTENSIONLIST_H
+
+#include <string>
+#include <vector>
+
+// The warnings an "-ext" value deserves: items that can match no file
+// because they start with "." or "*.", hold a blank, or are empty in a list
+// of several. One text per such item, in list order; none for a good list.
+std::vector<std::string> extensionListWarnings(const std::string& value);
+
+#endif
