@@ -104,10 +104,12 @@ TEST(DatabaseConversion, DatabaseThatCannotBeWrittenStopsTheRun) {
 TEST(DatabaseConversion, Windows1252NameIsConvertedWithOneWarningOnStandardError) {
   TempDir dir;
   writeBytes(dir.path() / "demo.mcp",
-             lfLines({"[FILE_INFO]", "file_000=C:\\caf\xE9.c", "file_001=C:\\na\xEFve.c"}));
+             lfLines({"[HEADER]", "[FILE_INFO]", "file_000=C:\\caf\xE9.c", "file_001=C:\\na\xEFve.c"}));
+  writeBytes(dir.path() / "pic.p_c", "");
   const ProcessResult result = runProcess(
       "/bin/sh",
-      {"-c", "exec \"$0\" \"$@\" 2>errors.txt", QUILLBROOK_EXE, "demo.mcp", ".", "-cdb", "db.json"},
+      {"-c", "exec \"$0\" \"$@\" 2>errors.txt", QUILLBROOK_EXE, "demo.mcp", ".", "-cp", "pic.p_c",
+       "-cdb", "db.json"},
       dir.path().string());
 
   EXPECT_EQ(result.exitCode, 0);
