@@ -100,7 +100,7 @@ TEST(UserFiles, EditedDefaultPersonalitiesAreKept) {
 
 TEST(UserFiles, PathsWithANulByteAreRefusedByTheHost) {
   const std::string nul(1, '\0');
-  for (const std::string name : {"a" + nul + "b", ".." + nul, "deep\\x" + nul + "\\y"}) {
+  for (const std::string& name : {"a" + nul + "b", ".." + nul, "deep\\x" + nul + "\\y"}) {
     SCOPED_TRACE(name.size());
     TempDir dir;
     writeBytes(dir.path() / "demo.mcp", lfLines({"subfolder_src=" + name}));
