@@ -40,15 +40,16 @@ TEST(UserFiles, AnInputThatIsAlsoAnOutputIsRefusedBeforeAnythingIsMade) {
     std::string refused;  // below the folder, in tool form
     std::string input;    // the input that must keep its bytes
   };
+  // Backslashes: the separator the tool knows on every host.
   const std::vector<Case> cases = {
-      {{"demo.mcp", "out", "-cp", "out/./demo.prj"}, "out\\demo.prj", "out/demo.prj"},
-      {{"out/demo.prj", "out", "-cp", "c.p_c"}, "out\\demo.prj", "out/demo.prj"},
-      {{"demo.mcp", "out", "-cp", "c.p_c", "-mp", "out/demo/../demo/person/demo.p_a"},
+      {{"demo.mcp", "out", "-cp", "out\\.\\demo.prj"}, "out\\demo.prj", "out/demo.prj"},
+      {{"out\\demo.prj", "out", "-cp", "c.p_c"}, "out\\demo.prj", "out/demo.prj"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-mp", "out\\demo\\..\\demo\\person\\demo.p_a"},
        "out\\demo\\person\\demo.p_a", "out/demo/person/demo.p_a"},
-      {{"demo.mcp", "out", "-cp", "c.p_c", "-ap", "out/demo/person/demo.p_a"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-ap", "out\\demo\\person\\demo.p_a"},
        "out\\demo\\person\\demo.p_a", "out/demo/person/demo.p_a"},
       // The .prj is compared first.
-      {{"demo.mcp", "out", "-ap", "out/demo/person/demo.p_a", "-cp", "out/demo.prj"},
+      {{"demo.mcp", "out", "-ap", "out\\demo\\person\\demo.p_a", "-cp", "out\\demo.prj"},
        "out\\demo.prj", "out/demo.prj"},
   };
   for (const Case& c : cases) {
