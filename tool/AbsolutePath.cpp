@@ -19,14 +19,17 @@ std::string driveRelative(const std::string& path) {
 
 }  // namespace
 
+bool needsCurrentDirectory(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':')
+    return !(path.size() >= 3 && path[2] == '\\');
+  return path.empty() || path[0] != '\\';
+}
+
 std::string makeAbsolutePath(const std::string& path) {
-  if (path.size() >= 2 && path[1] == ':') {
-    if (path.size() >= 3 && path[2] == '\\')
-      return path;
-    return driveRelative(path);
-  }
-  if (!path.empty() && path[0] == '\\')
+  if (!needsCurrentDirectory(path))
     return path;
+  if (path.size() >= 2 && path[1] == ':')
+    return driveRelative(path);
   const std::string current = platform::currentDirectory();
   if (path == ".")
     return current;

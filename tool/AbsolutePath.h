@@ -9,4 +9,8 @@
 // current directory. Nothing is normalised.
 std::string makeAbsolutePath(const std::string& path);
 
+// True when makeAbsolutePath reads the current directory for `path`: it is
+// neither rooted ("\x", "\\server\x") nor has a drive and a backslash.
+bool needsCurrentDirectory(const std::string& path);
+
 #endif

@@ -83,7 +83,29 @@ void applyOption(const std::string& word, const std::string& value,
     converter.compilationDatabase = absoluteArgument(value);
 }
 
+bool isPathOption(const std::string& argument) {
+  return argument == "-mp" || argument == "-ap" || argument == "-cp" || argument == "-cdb";
+}
+
+// True when a path argument (either positional, or the value after a path
+// option at any position) is made absolute against the current directory
+// and that directory cannot be read: the paths would start at the root.
+bool currentDirectoryMissing(const std::vector<std::string>& arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const bool isPath = i < 2 || isPathOption(arguments[i - 1]);
+    if (isPath && needsCurrentDirectory(platform::pathArgument(arguments[i])))
+      return platform::currentDirectory().empty();
+  }
+  return false;
+}
+
 int convert(const std::vector<std::string>& arguments) {
+  if (currentDirectoryMissing(arguments)) {
+    printLine("Could not read the current directory");
+    printStopReason("the current directory was deleted or may not be read; run from an "
+                    "existing folder or give absolute paths");
+    return 1;
+  }
   const std::string sourceProject = absoluteArgument(arguments[0]);
   const std::string destFolder = absoluteArgument(arguments[1]);
   ProjectConverter converter(sourceProject, destFolder);

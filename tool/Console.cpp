@@ -23,3 +23,7 @@ void printErrorLine(const std::string& text) {
 void warn(const std::string& text) {
   writeLine(stderr, "Quillbrook: warning: " + text);
 }
+
+void printStopReason(const std::string& text) {
+  writeLine(stderr, "Quillbrook: " + text);
+}

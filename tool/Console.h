@@ -5,6 +5,8 @@
 
 // Writes one console line to standard output, ended by a line feed and
 // flushed at once, so a parent reading the pipe sees progress as it happens.
+// Write failures are ignored: a reader that went away must not change the
+// outcome of the run.
 void printLine(const std::string& text);
 
 // Writes one line to standard error. Standard output is the wizard's
@@ -13,5 +15,10 @@ void printErrorLine(const std::string& text);
 
 // A warning: one line on standard error, "Quillbrook: warning: " first.
 void warn(const std::string& text);
+
+// Says on standard error why a run stopped, as one line starting
+// "Quillbrook: ", for a person at a terminal. Standard output, the wizard's
+// protocol, is left alone.
+void printStopReason(const std::string& text);
 
 #endif

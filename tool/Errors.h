@@ -18,7 +18,9 @@ public:
 
 class IOERROR {
 public:
-  enum { CannotCreateDirectory = 1, CannotWriteFile = 2 };
+  // OutputIsInput: a file the run would rewrite is one of its inputs; it is
+  // reported as a file that cannot be written.
+  enum { CannotCreateDirectory = 1, CannotWriteFile = 2, OutputIsInput = 3 };
 
   IOERROR(std::int32_t code, const std::string& path) : code(code), path(path) {}
 

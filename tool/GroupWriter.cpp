@@ -29,12 +29,12 @@ bool leavesDestination(const std::string& name) {
 }  // namespace
 
 int ProjectConverter::writeProject() {
-  // Read before any personality file is made, so a template that is itself
-  // one of the files this run writes keeps its content.
+  refuseInputsAsOutputs();
+  // Read once for every copy that is due.
   if (!analyserPersonality.empty())
     analyserTemplate.readable = readTextForCopy(analyserPersonality, analyserTemplate.text);
 
-  TextFileWriter out(destFolder + "\\" + projectName + ".prj");
+  TextFileWriter out(projectFilePath());
   printLine("Creating Tarn/Tarn++ Project ...");
   out.writeLine("VersionTag45");
   rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");

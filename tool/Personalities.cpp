@@ -39,10 +39,13 @@ std::string defaultPersonality(ProjectConverter& converter, const std::string& e
   return converter.getDestFolder() + "\\person\\" + converter.getProjectName() + extension;
 }
 
-// An empty default file, made again on every run.
+// An empty default file. One that already holds content was written by the
+// user (rules, or a real personality kept there) and is kept as it is.
 std::string makeEmptyDefault(ProjectConverter& converter, const std::string& extension) {
   ProjectGroup::ensureDirectory(converter.getDestFolder() + "\\person\\");
   const std::string path = defaultPersonality(converter, extension);
+  if (platform::hasContent(path))
+    return path;
   TextFileWriter file(path);
   file.close();
   return path;
@@ -76,13 +79,17 @@ std::string ProjectGroup::resolveAnalyserPersonality(
     return value;
   }
 
-  const std::string path = groupFolder + "\\person\\" + personalityLeaf(name) + ".p_a";
+  const std::string path = ownAnalyserPersonality(groupFolder);
   printLine("  Creating Analyser Personality - " + path);
   out.writeLine("AnalPers=" + path);
   writeAnalyserPersonality(path);
   // Children are handed this file too, so no group can end up naming an
   // empty path when the lookup below misses it.
   return path;
+}
+
+std::string ProjectGroup::ownAnalyserPersonality(const std::string& groupFolder) const {
+  return groupFolder + "\\person\\" + personalityLeaf(name) + ".p_a";
 }
 
 std::string ProjectGroup::inheritedAnalyserFile(const std::string& relativePath,

@@ -14,6 +14,20 @@ std::string fileName(const std::string& path) {
   return path.substr(path.rfind('\\') + 1);
 }
 
+void reportWriteFailure(const IOERROR& error) {
+  const std::string path = error.getPath();
+  if (error.getCode() == IOERROR::CannotCreateDirectory)
+    printLine("Could not create directory: " + path);
+  else
+    printLine("Could not write file: " + path);
+  if (error.getCode() == IOERROR::OutputIsInput)
+    printStopReason(path + " is also an input of this run (the project file, -cp, -mp or "
+                    "-ap); nothing was written, choose another destination, name or input");
+  else if (path.find('\0') != std::string::npos)
+    printStopReason("a name from the project file holds a NUL byte, which no file or folder "
+                    "name can hold");
+}
+
 }  // namespace
 
 std::string rootGroupName(const std::string& sourceProject) {
@@ -42,10 +56,7 @@ int ProjectConverter::run() {
   } catch (const AsciiReaderError&) {
     printLine("Could not open file: " + sourceProject);
   } catch (const IOERROR& error) {
-    if (error.getCode() == IOERROR::CannotCreateDirectory)
-      printLine("Could not create directory: " + error.getPath());
-    else
-      printLine("Could not write file: " + error.getPath());
+    reportWriteFailure(error);
   }
   return 1;
 }

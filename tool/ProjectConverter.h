@@ -47,6 +47,10 @@ public:
   // Writes the .prj file, the folders and the personality files. Raises
   // IOERROR.
   int writeProject();
+  // Raises IOERROR OutputIsInput for the first file the run always rewrites
+  // that is also one of its inputs, before anything is created.
+  void refuseInputsAsOutputs() const;
+  std::string projectFilePath() const;
 
   // Written by the command line.
   std::string projectName;

@@ -34,6 +34,9 @@ public:
                                          const std::string& groupFolder);
   std::string resolveCompilerPersonality();
   void writeAnalyserPersonality(const std::string& path);
+  // Where the group keeps its own analyser personality when it has include
+  // paths or defines.
+  std::string ownAnalyserPersonality(const std::string& groupFolder) const;
 
   std::string sourcePath;
   ProjectConverter* converter;

@@ -11,7 +11,7 @@ TextFileWriter::TextFileWriter(const std::string& path)
 
 TextFileWriter::~TextFileWriter() {
   if (file != nullptr)
-    std::fclose(file);
+    platform::closeFile(file);
 }
 
 void TextFileWriter::writeLine(const std::string& text) {
@@ -19,21 +19,21 @@ void TextFileWriter::writeLine(const std::string& text) {
 }
 
 void TextFileWriter::writeBytes(const std::string& bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+  if (!platform::writeFile(file, bytes))
     fail();
-  if (std::fflush(file) != 0)
+  if (!platform::flushFile(file))
     fail();
 }
 
 void TextFileWriter::close() {
   std::FILE* closing = file;
   file = nullptr;
-  if (std::fclose(closing) != 0)
+  if (!platform::closeFile(closing))
     throw IOERROR(IOERROR::CannotWriteFile, path);
 }
 
 void TextFileWriter::fail() {
-  std::fclose(file);
+  platform::closeFile(file);
   file = nullptr;
   throw IOERROR(IOERROR::CannotWriteFile, path);
 }
@@ -53,6 +53,11 @@ bool readTextForCopy(const std::string& path, std::string& copy) {
     copy += static_cast<char>(c);
     previous = c;
   }
+  // A read error part way through is a file that cannot be read: a
+  // truncated copy would pass for the whole template.
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  return true;
+  if (failed)
+    copy.clear();
+  return !failed;
 }

@@ -37,7 +37,7 @@ private:
 
 // A text file read whole and turned into the bytes its copy must hold:
 // LF and CR LF become CR LF, any other CR stays, the first 0x1A ends it.
-// False when the file cannot be opened.
+// False when the file cannot be opened or a read fails part way.
 bool readTextForCopy(const std::string& path, std::string& copy);
 
 #endif

@@ -17,7 +17,8 @@ std::string pathArgument(const std::string& argument);
 // read (the tool itself passes tool paths to the functions here).
 std::string hostPath(const std::string& path);
 
-// The process's current directory in the tool's path form, at any length.
+// The process's current directory in the tool's path form, at any length;
+// empty when it cannot be read (deleted, or not readable by this process).
 std::string currentDirectory();
 
 // Makes the drive named by "X:" current. False when it cannot be made
@@ -42,8 +43,31 @@ std::FILE* openForReading(const std::string& path);
 // Creates or truncates a file for writing in binary mode. Null on failure.
 std::FILE* openForWriting(const std::string& path);
 
-// Makes standard output carry the tool's bytes unchanged.
+// Writing to a file opened by openForWriting; false on failure. closeFile
+// always releases the file, even when it reports a failure.
+bool writeFile(std::FILE* file, const std::string& bytes);
+bool flushFile(std::FILE* file);
+bool closeFile(std::FILE* file);
+
+// True when both paths name one existing file or folder, whatever their
+// spelling: same device and inode, or same volume and file index.
+bool sameFile(const std::string& first, const std::string& second);
+
+// True when `path` is a regular file of more than zero bytes.
+bool hasContent(const std::string& path);
+
+// Makes standard output carry the tool's bytes unchanged, and makes a
+// reader that goes away unable to end the run.
 void prepareConsole();
+
+// The host calls a test can make fail.
+enum class HostCall { OpenForReading, OpenForWriting, MakeDirectory, Write, Flush, Close };
+
+// Asked before each such call with the call's path (empty for Write, Flush
+// and Close); the call fails when it returns true. Only test programs set
+// one; the tool never does.
+using FaultHook = bool (*)(HostCall call, const std::string& path);
+void setFaultHook(FaultHook hook);
 
 }  // namespace platform
 

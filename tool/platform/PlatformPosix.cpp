@@ -5,9 +5,12 @@
 #include "platform/Platform.h"
 
 #include <cerrno>
+#include <csignal>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/HostGuard.h"
 
 namespace {
 
@@ -22,6 +25,10 @@ std::string replaced(std::string text, char from, char to) {
 bool isFolder(std::FILE* file) {
   struct stat info;
   return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool status(const std::string& path, struct stat& info) {
+  return !platform::holdsNul(path) && stat(platform::hostPath(path).c_str(), &info) == 0;
 }
 
 }  // namespace
@@ -57,10 +64,12 @@ void restoreDirectory(const std::string&) {
 
 bool exists(const std::string& path) {
   struct stat info;
-  return stat(hostPath(path).c_str(), &info) == 0;
+  return status(path, info);
 }
 
 MakeDirectoryResult makeDirectory(const std::string& path) {
+  if (holdsNul(path) || faultInjected(HostCall::MakeDirectory, path))
+    return MakeDirectoryResult::Failed;
   if (mkdir(hostPath(path).c_str(), 0777) == 0)
     return MakeDirectoryResult::Made;
   return errno == EEXIST ? MakeDirectoryResult::AlreadyExists
@@ -68,6 +77,8 @@ MakeDirectoryResult makeDirectory(const std::string& path) {
 }
 
 std::FILE* openForReading(const std::string& path) {
+  if (holdsNul(path) || faultInjected(HostCall::OpenForReading, path))
+    return nullptr;
   std::FILE* file = std::fopen(hostPath(path).c_str(), "rb");
   if (file != nullptr && isFolder(file)) {
     std::fclose(file);
@@ -77,9 +88,27 @@ std::FILE* openForReading(const std::string& path) {
 }
 
 std::FILE* openForWriting(const std::string& path) {
+  if (holdsNul(path) || faultInjected(HostCall::OpenForWriting, path))
+    return nullptr;
   return std::fopen(hostPath(path).c_str(), "wb");
 }
 
-void prepareConsole() {}
+bool sameFile(const std::string& first, const std::string& second) {
+  struct stat one;
+  struct stat other;
+  return status(first, one) && status(second, other) && one.st_dev == other.st_dev &&
+         one.st_ino == other.st_ino;
+}
+
+bool hasContent(const std::string& path) {
+  struct stat info;
+  return status(path, info) && S_ISREG(info.st_mode) && info.st_size > 0;
+}
+
+void prepareConsole() {
+  // A reader that closes the pipe early must not kill the run halfway; the
+  // console writes then fail, and those failures are ignored.
+  std::signal(SIGPIPE, SIG_IGN);
+}
 
 }  // namespace platform

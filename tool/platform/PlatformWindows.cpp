@@ -4,6 +4,14 @@
 
 #include "platform/Platform.h"
 
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include <direct.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -11,6 +19,10 @@
 #include <share.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include "platform/HostGuard.h"
 
 namespace {
 
@@ -21,6 +33,21 @@ int driveNumber(char letter) {
   if (letter >= 'a' && letter <= 'z')
     return letter - 'a' + 1;
   return 0;
+}
+
+// The file's volume serial number and file index, which together name it
+// whatever path leads to it. Folders are opened too (backup semantics).
+bool identity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+  if (platform::holdsNul(path))
+    return false;
+  const HANDLE handle = CreateFileA(path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    return false;
+  const bool known = GetFileInformationByHandle(handle, &info) != 0;
+  CloseHandle(handle);
+  return known;
 }
 
 }  // namespace
@@ -56,16 +83,20 @@ bool changeDrive(const std::string& drive) {
 }
 
 void restoreDirectory(const std::string& directory) {
+  if (holdsNul(directory))
+    return;
   // Changing the directory, not only the drive: a drive whose own directory
   // the system does not remember would otherwise come back at its root.
   _chdir(directory.c_str());
 }
 
 bool exists(const std::string& path) {
-  return _access(path.c_str(), 0) == 0;
+  return !holdsNul(path) && _access(path.c_str(), 0) == 0;
 }
 
 MakeDirectoryResult makeDirectory(const std::string& path) {
+  if (holdsNul(path) || faultInjected(HostCall::MakeDirectory, path))
+    return MakeDirectoryResult::Failed;
   if (_mkdir(path.c_str()) == 0)
     return MakeDirectoryResult::Made;
   return errno == EEXIST ? MakeDirectoryResult::AlreadyExists
@@ -75,13 +106,32 @@ MakeDirectoryResult makeDirectory(const std::string& path) {
 // The system refuses to open a folder as a file, so no extra check is needed
 // for that case.
 std::FILE* openForReading(const std::string& path) {
+  if (holdsNul(path) || faultInjected(HostCall::OpenForReading, path))
+    return nullptr;
   return _fsopen(path.c_str(), "rb", _SH_DENYNO);
 }
 
 std::FILE* openForWriting(const std::string& path) {
+  if (holdsNul(path) || faultInjected(HostCall::OpenForWriting, path))
+    return nullptr;
   return _fsopen(path.c_str(), "wb", _SH_DENYNO);
 }
 
+bool sameFile(const std::string& first, const std::string& second) {
+  BY_HANDLE_FILE_INFORMATION one;
+  BY_HANDLE_FILE_INFORMATION other;
+  return identity(first, one) && identity(second, other) &&
+         one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+         one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+}
+
+bool hasContent(const std::string& path) {
+  struct _stat64 info;
+  return !holdsNul(path) && _stat64(path.c_str(), &info) == 0 &&
+         (info.st_mode & _S_IFMT) == _S_IFREG && info.st_size > 0;
+}
+
+// Windows has no SIGPIPE: a write to a closed pipe fails and is ignored.
 void prepareConsole() {
   _setmode(_fileno(stdout), _O_BINARY);
 }

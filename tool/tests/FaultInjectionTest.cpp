@@ -1,0 +1,174 @@
+// Fails each host call of a conversion in turn (every open, directory
+// creation, write, flush and close) and checks the outcome the user sees:
+// the status and the last console line, and that no input lost a byte. The
+// calls are counted on a clean run first, so every one of them is failed
+// whatever the writers' buffering.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+
+#include "support/ProcessRunner.h"
+#include "support/TestFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct HostCall {
+  std::string kind;
+  std::string path;
+};
+
+std::vector<HostCall> readCallLog(const fs::path& log) {
+  std::vector<HostCall> calls;
+  std::ifstream in(log, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::string::size_type blank = line.find(' ');
+    calls.push_back({line.substr(0, blank), line.substr(blank + 1)});
+  }
+  return calls;
+}
+
+std::string lastLine(const std::string& output) {
+  if (output.empty())
+    return std::string();
+  const std::string::size_type start = output.rfind('\n', output.size() - 2);
+  return output.substr(start == std::string::npos ? 0 : start + 1,
+                       output.size() - 1 - (start == std::string::npos ? 0 : start + 1));
+}
+
+// One conversion: the inputs it is given (written fresh before every run)
+// and its arguments, relative to its folder.
+struct Scenario {
+  std::map<std::string, std::string> inputs;
+  std::vector<std::string> arguments;
+  std::string projectFile;    // tool form, relative
+  std::string compiler;       // "" when not given: the run still opens ""
+  std::string analyser;       // "" when not given
+};
+
+struct Run {
+  ProcessResult result;
+  std::vector<HostCall> calls;
+};
+
+Run runFailing(const Scenario& scenario, long failAt, const TempDir& dir) {
+  for (const auto& input : scenario.inputs)
+    writeBytes(dir.path() / input.first, input.second);
+  fs::create_directories(dir.path() / "out");
+  std::vector<std::string> arguments{std::to_string(failAt), (dir.path() / "calls.log").string()};
+  arguments.insert(arguments.end(), scenario.arguments.begin(), scenario.arguments.end());
+  Run run;
+  run.result = runProcess(QUILLBROOK_FAULTY_EXE, arguments, dir.path().string());
+  run.calls = readCallLog(dir.path() / "calls.log");
+  return run;
+}
+
+void expectOutcome(const Scenario& scenario, const Run& run, const HostCall& failed,
+                   const TempDir& dir) {
+  const std::string last = lastLine(run.result.output);
+  const std::string& kind = failed.kind;
+  if (kind == "open-read" && failed.path == dir.toolPath(scenario.projectFile)) {
+    EXPECT_EQ(run.result.exitCode, 1);
+    EXPECT_EQ(last, "Could not open file: " + failed.path);
+  } else if (kind == "open-read" &&
+             failed.path == (scenario.compiler.empty() ? "" : dir.toolPath(scenario.compiler))) {
+    EXPECT_EQ(run.result.exitCode, 0);
+    EXPECT_EQ(run.result.output.rfind("Could not open file: " + failed.path + "\n", 0), 0u);
+    EXPECT_EQ(last, "Tarn/Tarn++ Project Completed!");
+  } else if (kind == "open-read" && failed.path == dir.toolPath(scenario.analyser)) {
+    EXPECT_EQ(run.result.exitCode, 0);
+    EXPECT_NE(run.result.output.find("\nCouldnt open file\n"), std::string::npos);
+    EXPECT_EQ(last, "Tarn/Tarn++ Project Completed!");
+  } else if (kind == "make-directory") {
+    EXPECT_EQ(run.result.exitCode, 1);
+    EXPECT_EQ(last, "Could not create directory: " + failed.path);
+  } else if (kind == "open-write") {
+    EXPECT_EQ(run.result.exitCode, 1);
+    EXPECT_EQ(last, "Could not write file: " + failed.path);
+  } else {
+    ASSERT_TRUE(kind == "write" || kind == "flush" || kind == "close") << kind;
+    EXPECT_EQ(run.result.exitCode, 1);
+    // The file is one the run opened for writing.
+    const std::string prefix = "Could not write file: ";
+    ASSERT_EQ(last.rfind(prefix, 0), 0u) << last;
+    const std::string path = last.substr(prefix.size());
+    bool opened = false;
+    for (const HostCall& call : run.calls)
+      opened = opened || (call.kind == "open-write" && call.path == path);
+    EXPECT_TRUE(opened) << path;
+  }
+  EXPECT_EQ(run.result.output.find("Tarn/Tarn++ Project Completed!") == std::string::npos,
+            run.result.exitCode == 1);
+  for (const auto& input : scenario.inputs)
+    EXPECT_EQ(readBytes(dir.path() / input.first), input.second) << input.first;
+}
+
+// Returns the number of failures injected.
+std::size_t failEachCall(const Scenario& scenario) {
+  std::vector<HostCall> clean;
+  {
+    TempDir dir;
+    const Run run = runFailing(scenario, 0, dir);
+    EXPECT_EQ(run.result.exitCode, 0);
+    EXPECT_EQ(lastLine(run.result.output), "Tarn/Tarn++ Project Completed!");
+    clean = run.calls;
+  }
+  for (std::size_t n = 1; n <= clean.size(); ++n) {
+    TempDir dir;
+    const Run run = runFailing(scenario, static_cast<long>(n), dir);
+    if (run.calls.size() < n) {
+      ADD_FAILURE() << "call " << n << " did not happen again";
+      continue;
+    }
+    SCOPED_TRACE("call " + std::to_string(n) + ": " + run.calls[n - 1].kind + " " +
+                 run.calls[n - 1].path);
+    expectOutcome(scenario, run, run.calls[n - 1], dir);
+  }
+  return clean.size();
+}
+
+std::string fileText(const fs::path& path) {
+  return readBytes(path);
+}
+
+}  // namespace
+
+TEST(FaultInjection, BundledExample) {
+  const fs::path examples = EXAMPLES_DIR;
+  Scenario scenario;
+  scenario.inputs = {{"motor.mcp", fileText(examples / "motor" / "motor.mcp")},
+                     {"pic18.p_c", fileText(examples / "personalities" / "pic18.p_c")},
+                     {"template.p_a", fileText(examples / "personalities" / "template.p_a")}};
+  scenario.arguments = {"motor.mcp", "out", "-cp", "pic18.p_c", "-ap", "template.p_a"};
+  scenario.projectFile = "motor.mcp";
+  scenario.compiler = "pic18.p_c";
+  scenario.analyser = "template.p_a";
+  const std::size_t injected = failEachCall(scenario);
+  EXPECT_GT(injected, 20u);
+  RecordProperty("injected", static_cast<int>(injected));
+  std::printf("injected %zu failures\n", injected);
+}
+
+// Several folders, one nested, and a template; no compiler or message
+// personality, so both defaults and the shared folder are made too.
+TEST(FaultInjection, SeveralFoldersAndATemplate) {
+  Scenario scenario;
+  scenario.inputs = {
+      {"w/demo.mcp",
+       lfLines({"dir_inc=inc;C:\\lib", "subfolder_src=app;lib\\io;net", "[FILE_SUBFOLDERS]",
+                "file_000=app", "file_001=lib\\io", "file_002=net", "file_003=net", "[FILE_INFO]",
+                "file_000=main.c", "file_001=uart.c", "file_002=tcp.c", "file_003=udp.c",
+                "[TOOL_SETTINGS]", "TS{1}=D1=DEBUG,RATE=9600"})},
+      {"t.p_a", "-template\n"}};
+  scenario.arguments = {"w/demo.mcp", "out", "-ap", "t.p_a"};
+  scenario.projectFile = "w\\demo.mcp";
+  scenario.analyser = "t.p_a";
+  const std::size_t injected = failEachCall(scenario);
+  EXPECT_GT(injected, 30u);
+  std::printf("injected %zu failures\n", injected);
+}
