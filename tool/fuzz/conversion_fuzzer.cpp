@@ -69,6 +69,10 @@ std::vector<std::string> argumentsFor(std::uint8_t choice, const fs::path& in,
     arguments.insert(arguments.end(), {"-mp", (in / "missing.p_s").string()});
   if (choice & 8)
     arguments.insert(arguments.end(), {"-ext", "c,h"});
+  if (choice & 16)
+    arguments.push_back("-sw");
+  if (choice & 32)
+    arguments.insert(arguments.end(), {"-cdb", (out / "compile_commands.json").string()});
   return arguments;
 }
 
