@@ -118,6 +118,29 @@ TEST(Parser, ResolvedPathsMatchLaterKeysAsPlainEntries) {
   EXPECT_TRUE(project.root().files.empty());
 }
 
+TEST(Parser, KeysMatchByTheirWholeText) {
+  // file_7 and file_007 name the same number but are different keys; a key
+  // given twice is in both folders; once resolved, an entry no longer holds
+  // its key, so the key's second [FILE_INFO] line goes to the root.
+  ParsedProject project(lfLines({"subfolder_src=a;b;c", "[FILE_SUBFOLDERS]", "file_7=a",
+                                 "file_007=b", "file_1=c", "file_1=a", "x", "[FILE_INFO]",
+                                 "file_007=seven.c", "file_1=one.c", "file_1=again.c",
+                                 "file_7=other.c"}));
+  EXPECT_EQ(project.child(0).files, (Files{"\\other.c", "\\one.c"}));
+  EXPECT_EQ(project.child(1).files, Files{"\\seven.c"});
+  EXPECT_EQ(project.child(2).files, Files{"\\one.c"});
+  EXPECT_EQ(project.root().files, Files{"\\again.c"});
+}
+
+TEST(Parser, AnEmptyKeyMatchesRejectedEntries) {
+  // A rejected file leaves an empty entry, which a later empty key equals.
+  ParsedProject project(lfLines({"subfolder_src=src", "[FILE_SUBFOLDERS]", "file_000=src",
+                                 "x", "[FILE_INFO]", "file_000=a.txt", "=file_b.c"}),
+                        "c");
+  EXPECT_EQ(project.child(0).files, Files{"\\file_b.c"});
+  EXPECT_TRUE(project.root().files.empty());
+}
+
 TEST(Parser, LargeProjectsParseInLinearTime) {
   const int count = 100000;
   std::string text = "subfolder_src=a;b\n[FILE_SUBFOLDERS]\n";
