@@ -27,7 +27,13 @@ bool keyNumber(std::string_view key, std::uint32_t& number) {
 
 // Resolved entries are empty or paths, and a path holds ":" or "\".
 bool mayEqualResolved(std::string_view key) {
-  return key.empty() || key.find_first_of(":\\") != std::string_view::npos;
+  if (key.empty())
+    return true;
+  for (char c : key) {
+    if (c == ':' || c == '\\')
+      return true;
+  }
+  return false;
 }
 
 const std::string& textAt(const std::vector<MplabFolder>& folders, EntryRef ref) {

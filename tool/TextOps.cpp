@@ -1,7 +1,7 @@
 #include "TextOps.h"
 
-bool contains(const std::string& text, const std::string& pattern) {
-  return text.find(pattern) != std::string::npos;
+bool contains(std::string_view text, std::string_view pattern) {
+  return text.find(pattern) != std::string_view::npos;
 }
 
 std::string trimChar(const std::string& text, char c) {
