@@ -1,10 +1,18 @@
 #include "AsciiReader.h"
 
+#include <cstring>
+
 #include "Errors.h"
 #include "TextFile.h"
 #include "platform/Platform.h"
 
-AsciiReader::AsciiReader() : input(nullptr), exhausted(true) {}
+AsciiReader::AsciiReader(std::size_t blockSize)
+    : input(nullptr),
+      exhausted(true),
+      inputEnded(true),
+      blockSize(blockSize > 0 ? blockSize : 1),
+      begin(0),
+      end(0) {}
 
 AsciiReader::~AsciiReader() {
   close();
@@ -15,7 +23,10 @@ void AsciiReader::open(const std::string& path) {
   input = platform::openForReading(path);
   if (input == nullptr)
     throw AsciiReaderError(AsciiReaderError::CannotOpen);
+  block.resize(blockSize);
+  begin = end = 0;
   exhausted = false;
+  inputEnded = false;
 }
 
 bool AsciiReader::readLine(std::string& line) {
@@ -23,24 +34,45 @@ bool AsciiReader::readLine(std::string& line) {
   if (exhausted)
     return false;
   bool delivered = false;
-  int c;
-  while ((c = std::getc(input)) != EOF && c != EndOfTextFile) {
+  while (begin < end || fill()) {
     delivered = true;
-    if (c == '\n')
-      return true;
-    if (c == '\r') {
-      const int following = std::getc(input);
-      if (following == '\n')
-        return true;
-      if (following != EOF)
-        std::ungetc(following, input);
+    const char* start = block.data() + begin;
+    const std::size_t available = end - begin;
+    const void* lineFeed = std::memchr(start, '\n', available);
+    if (lineFeed == nullptr) {
+      line.append(start, available);
+      begin = end;
+      continue;
     }
-    line += static_cast<char>(c);
+    const std::size_t length = static_cast<const char*>(lineFeed) - start;
+    line.append(start, length);
+    begin += length + 1;
+    // Checked on the whole line, as the CR may have come with the block
+    // before the one holding the LF.
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    return true;
   }
-  // End of input, a read error or the end-of-file mark: whatever was
-  // gathered is the last line.
+  // Whatever was gathered without a line feed is the last line.
   exhausted = true;
   return delivered;
+}
+
+bool AsciiReader::fill() {
+  begin = end = 0;
+  if (inputEnded)
+    return false;
+  const std::size_t got = std::fread(block.data(), 1, block.size(), input);
+  // A short read is the end of the file or a read error: the same here.
+  if (got < block.size())
+    inputEnded = true;
+  end = got;
+  const void* mark = std::memchr(block.data(), EndOfTextFile, got);
+  if (mark != nullptr) {
+    end = static_cast<const char*>(mark) - block.data();
+    inputEnded = true;
+  }
+  return end > 0;
 }
 
 void AsciiReader::close() {
@@ -48,4 +80,7 @@ void AsciiReader::close() {
     std::fclose(input);
   input = nullptr;
   exhausted = true;
+  inputEnded = true;
+  begin = end = 0;
+  block = std::vector<char>();
 }

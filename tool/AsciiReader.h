@@ -1,15 +1,20 @@
 #ifndef QUILLBROOK_ASCIIREADER_H
 #define QUILLBROOK_ASCIIREADER_H
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // Delivers the MPLAB project file one line at a time, read as Windows text:
 // a CR directly before LF is dropped with the line end, and the first 0x1A
-// ends the input.
+// ends the input. The file is read in large blocks; a line may span any
+// number of them.
 class AsciiReader {
 public:
-  AsciiReader();
+  static constexpr std::size_t DefaultBlockSize = 64 * 1024;
+
+  explicit AsciiReader(std::size_t blockSize = DefaultBlockSize);
   ~AsciiReader();
 
   AsciiReader(const AsciiReader&) = delete;
@@ -23,9 +28,19 @@ public:
   void close();
 
 private:
+  // Reads the next block into `block`; false when no byte is left.
+  bool fill();
+
   std::string path;
   std::FILE* input;
   bool exhausted;
+  // No byte comes from the file any more: its end, a read error or 0x1A.
+  bool inputEnded;
+  std::size_t blockSize;
+  std::vector<char> block;
+  // The bytes of `block` not yet delivered.
+  std::size_t begin;
+  std::size_t end;
 };
 
 #endif

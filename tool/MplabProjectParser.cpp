@@ -11,15 +11,31 @@ namespace {
 // A key run goes on while its lines contain this.
 const char FileKeyMark[] = "file_";
 
-void splitKeyLine(const std::string& line, std::string& key, std::string& value) {
-  const std::string::size_type equals = line.find('=');
-  if (equals == std::string::npos) {
-    key = line;
-    value = line;
+// Views into `line`, which must outlive them.
+void splitKeyLine(const std::string& line, std::string_view& key, std::string_view& value) {
+  const std::string_view text = line;
+  const std::string_view::size_type equals = text.find('=');
+  if (equals == std::string_view::npos) {
+    key = text;
+    value = text;
     return;
   }
-  key = line.substr(0, equals);
-  value = line.substr(equals + 1);
+  key = text.substr(0, equals);
+  value = text.substr(equals + 1);
+}
+
+// Whole-text comparison, the ASCII letters of `text` taken as upper case.
+bool equalsUpper(std::string_view text, const std::string& upper) {
+  if (text.size() != upper.size())
+    return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - 'a' + 'A');
+    if (c != upper[i])
+      return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -36,6 +52,9 @@ void MplabProjectParser::setConverter(ProjectConverter* owner) {
 
 void MplabProjectParser::setExtensions(const std::vector<std::string>& list) {
   extensions = list;
+  upperExtensions.clear();
+  for (const std::string& extension : extensions)
+    upperExtensions.push_back(toUpperAscii(extension));
 }
 
 void MplabProjectParser::open(ProjectConverter& owner) {
@@ -68,13 +87,17 @@ void MplabProjectParser::parse() {
 }
 
 bool MplabProjectParser::acceptsFile(const std::string& entry) const {
-  if (extensions.empty())
+  return acceptsExtension(entry);
+}
+
+bool MplabProjectParser::acceptsExtension(std::string_view entry) const {
+  if (upperExtensions.empty())
     return true;
-  const std::string::size_type dot = entry.rfind('.');
-  const std::string extension =
-      toUpperAscii(dot == std::string::npos ? entry : entry.substr(dot + 1));
-  for (const std::string& accepted : extensions) {
-    if (toUpperAscii(accepted) == extension)
+  const std::string_view::size_type dot = entry.rfind('.');
+  const std::string_view extension =
+      dot == std::string_view::npos ? entry : entry.substr(dot + 1);
+  for (const std::string& accepted : upperExtensions) {
+    if (equalsUpper(extension, accepted))
       return true;
   }
   return false;
@@ -89,8 +112,8 @@ void MplabProjectParser::readSubfolderList(const std::string& line) {
 
 void MplabProjectParser::readFileSubfolders() {
   std::string line;
-  std::string key;
-  std::string folderName;
+  std::string_view key;
+  std::string_view folderName;
   // The line that ends the run is consumed here and never reaches parse.
   while (reader.readLine(line) && contains(line, FileKeyMark)) {
     splitKeyLine(line, key, folderName);
@@ -98,49 +121,52 @@ void MplabProjectParser::readFileSubfolders() {
   }
 }
 
-void MplabProjectParser::assignKey(const std::string& key, const std::string& folderName) {
-  const auto named = foldersByName.find(folderName);
+void MplabProjectParser::assignKey(std::string_view key, std::string_view folderName) {
+  lookupName.assign(folderName);
+  const auto named = foldersByName.find(lookupName);
   if (named == foldersByName.end())
     return;
   for (std::size_t index : named->second) {
     MplabFolder& folder = folders[index];
-    entriesByText[key].push_back(EntryRef{index, folder.entries.size()});
-    folder.entries.push_back(key);
+    entryIndex.addKey(key, EntryRef{static_cast<std::uint32_t>(index),
+                                    static_cast<std::uint32_t>(folder.entries.size())});
+    folder.entries.emplace_back(key);
     folder.resolved.push_back(false);
   }
 }
 
 void MplabProjectParser::readFileInfo() {
   std::string line;
-  std::string key;
-  std::string path;
+  std::string_view key;
+  std::string_view path;
   while (reader.readLine(line) && contains(line, FileKeyMark)) {
     splitKeyLine(line, key, path);
     resolveKey(key, path);
   }
 }
 
-void MplabProjectParser::resolveKey(const std::string& key, const std::string& path) {
-  const bool accepted = acceptsFile(path);
+void MplabProjectParser::resolveKey(std::string_view key, std::string_view path) {
+  const bool accepted = acceptsExtension(path);
   ++findings.listedFiles;
   if (accepted)
     ++findings.acceptedFiles;
-  const auto matching = entriesByText.find(key);
-  if (matching == entriesByText.end() || matching->second.empty()) {
+  matches.clear();
+  entryIndex.take(key, folders, matches);
+  if (matches.empty()) {
     if (accepted)
       rootGroup->files.push_back(resolveEntry(path));
     return;
   }
-  // Every entry that still reads as the key takes the same new text.
-  const std::string value = accepted ? resolveEntry(path) : std::string();
-  std::vector<EntryRef> refs;
-  refs.swap(matching->second);
-  entriesByText.erase(matching);
-  std::vector<EntryRef>& renamed = entriesByText[value];
-  for (const EntryRef& ref : refs) {
-    folders[ref.folder].entries[ref.entry] = value;
-    folders[ref.folder].resolved[ref.entry] = true;
-    renamed.push_back(ref);
+  // Every entry that held the key takes the same new text.
+  std::string value = accepted ? resolveEntry(path) : std::string();
+  entryIndex.noteResolved(value, matches);
+  for (std::size_t i = 0; i < matches.size(); ++i) {
+    MplabFolder& folder = folders[matches[i].folder];
+    if (i + 1 < matches.size())
+      folder.entries[matches[i].entry] = value;
+    else
+      folder.entries[matches[i].entry] = std::move(value);
+    folder.resolved[matches[i].entry] = true;
   }
 }
 
@@ -154,23 +180,35 @@ void MplabProjectParser::noteSection(const std::string& line) {
     findings.fileOrPathInfoSeen = true;
 }
 
-std::string MplabProjectParser::resolveEntry(const std::string& path) const {
-  if (contains(path, ":"))
-    return path;
-  return sourceDirectory + "\\" + path;
+std::string MplabProjectParser::resolveEntry(std::string_view path) const {
+  if (path.find(':') != std::string_view::npos)
+    return std::string(path);
+  std::string resolved;
+  resolved.reserve(sourceDirectory.size() + 1 + path.size());
+  resolved += sourceDirectory;
+  resolved += '\\';
+  resolved += path;
+  return resolved;
 }
 
 void MplabProjectParser::buildGroups() {
-  for (const MplabFolder& folder : folders) {
+  // The indexes are done with; their memory goes before the groups grow.
+  entryIndex = EntryIndex();
+  foldersByName.clear();
+  for (MplabFolder& folder : folders) {
     if (folder.name.empty())
       continue;
     auto group = std::make_unique<ProjectGroup>(folder.name, converter);
+    group->files.reserve(folder.entries.size());
     for (std::size_t i = 0; i < folder.entries.size(); ++i) {
       // An entry no [FILE_INFO] line resolved is still a bare key, not a
       // path, so it is left out.
       if (folder.resolved[i] && !folder.entries[i].empty())
-        group->files.push_back(folder.entries[i]);
+        group->files.push_back(std::move(folder.entries[i]));
     }
+    // Each folder's list goes as soon as its group holds the paths.
+    folder.entries = std::vector<std::string>();
+    folder.resolved = std::vector<bool>();
     rootGroup->children.push_back(std::move(group));
   }
 }

@@ -2,11 +2,13 @@
 #define QUILLBROOK_MPLABPROJECTPARSER_H
 
 #include <cstddef>
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "AsciiReader.h"
+#include "EntryIndex.h"
 
 class ProjectConverter;
 class ProjectGroup;
@@ -55,17 +57,13 @@ public:
   const ProjectFindings& getFindings() const { return findings; }
 
 private:
-  struct EntryRef {
-    std::size_t folder;
-    std::size_t entry;
-  };
-
   void readSubfolderList(const std::string& line);
   void readFileSubfolders();
   void readFileInfo();
-  void assignKey(const std::string& key, const std::string& folderName);
-  void resolveKey(const std::string& key, const std::string& path);
-  std::string resolveEntry(const std::string& path) const;
+  void assignKey(std::string_view key, std::string_view folderName);
+  void resolveKey(std::string_view key, std::string_view path);
+  bool acceptsExtension(std::string_view entry) const;
+  std::string resolveEntry(std::string_view path) const;
   std::string projectFolder() const;
   void addSwitchDefinition(const std::string& definition);
   void addSwitchIncludePath(const std::string& path);
@@ -76,15 +74,20 @@ private:
   ProjectConverter* converter;
   AsciiReader reader;
   std::vector<std::string> extensions;
+  // `extensions` upper-cased once, for the filter.
+  std::vector<std::string> upperExtensions;
   std::vector<MplabFolder> folders;
   std::string sourceDirectory;
   ProjectFindings findings;
 
   // Indexes over `folders`, so a large project is not matched entry by
-  // entry for every [FILE_INFO] line: folder positions by name, and entry
-  // positions by their current text.
-  std::map<std::string, std::vector<std::size_t>> foldersByName;
-  std::map<std::string, std::vector<EntryRef>> entriesByText;
+  // entry for every line: folder positions by name, and entries by the
+  // text they hold.
+  std::unordered_map<std::string, std::vector<std::size_t>> foldersByName;
+  EntryIndex entryIndex;
+  // Reused from line to line, so a key line allocates nothing.
+  std::string lookupName;
+  std::vector<EntryRef> matches;
 };
 
 #endif

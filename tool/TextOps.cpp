@@ -1,7 +1,7 @@
 #include "TextOps.h"
 
-bool contains(const std::string& text, const std::string& pattern) {
-  return text.find(pattern) != std::string::npos;
+bool contains(std::string_view text, std::string_view pattern) {
+  return text.find(pattern) != std::string_view::npos;
 }
 
 std::string trimChar(const std::string& text, char c) {
@@ -19,10 +19,21 @@ void replaceAll(std::string& text, const std::string& pattern,
   if (pattern.empty())
     return;
   std::string::size_type at = text.find(pattern);
+  if (at == std::string::npos)
+    return;
+  // Built in one pass: replacing in place would shift the whole tail at
+  // every match.
+  std::string result;
+  result.reserve(text.size());
+  std::string::size_type copied = 0;
   while (at != std::string::npos) {
-    text.replace(at, pattern.size(), replacement);
-    at = text.find(pattern, at + replacement.size());
+    result.append(text, copied, at - copied);
+    result += replacement;
+    copied = at + pattern.size();
+    at = text.find(pattern, copied);
   }
+  result.append(text, copied, std::string::npos);
+  text.swap(result);
 }
 
 std::string toUpperAscii(const std::string& text) {

@@ -5,10 +5,11 @@
 // values. All work on bytes; nothing is decoded.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // True when `pattern` occurs anywhere in `text` (plain, case-sensitive).
-bool contains(const std::string& text, const std::string& pattern);
+bool contains(std::string_view text, std::string_view pattern);
 
 // Removes every leading, then every trailing occurrence of `c`.
 std::string trimChar(const std::string& text, char c);

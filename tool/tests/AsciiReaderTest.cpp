@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "AsciiReader.h"
 #include "Errors.h"
 #include "support/TestFiles.h"
@@ -7,10 +10,11 @@
 namespace {
 
 // Every line the reader delivers for a file holding `bytes`.
-std::vector<std::string> linesOf(const std::string& bytes) {
+std::vector<std::string> linesOf(const std::string& bytes,
+                                 std::size_t blockSize = AsciiReader::DefaultBlockSize) {
   TempDir dir;
   writeBytes(dir.path() / "p.mcp", bytes);
-  AsciiReader reader;
+  AsciiReader reader(blockSize);
   reader.open(dir.toolPath("p.mcp"));
   std::vector<std::string> lines;
   std::string line;
@@ -37,6 +41,27 @@ TEST(AsciiReader, DeliversLinesWithTextModeLineEnds) {
 TEST(AsciiReader, EndOfFileMarkEndsTheInput) {
   EXPECT_EQ(linesOf("one\r\ntw\x1Ao\r\nthree\r\n"), (Lines{"one", "tw"}));
   EXPECT_EQ(linesOf("one\n\x1Atwo\n"), (Lines{"one"}));
+}
+
+TEST(AsciiReader, BlockEdgesChangeNoLine) {
+  // Every block size from one byte up puts each edge of these inputs at a
+  // block boundary once: a CR ending one block with the LF starting the
+  // next, 0x1A as the first or last byte of a block, lines longer than a
+  // block, a CR as the very last byte.
+  const std::vector<std::pair<std::string, Lines>> cases = {
+      {"abc\r\ndef\r\n", {"abc", "def"}},
+      {"ab\r\r\nx\r\r\n", {"ab\r", "x\r"}},
+      {"a\rb\r\rc\n\r", {"a\rb\r\rc", "\r"}},
+      {"a line longer than any block\r\nnext", {"a line longer than any block", "next"}},
+      {"abcd\x1A\r\nlost\r\n", {"abcd"}},
+      {"abc\n\x1Alost\n", {"abc"}},
+      {"ab\r\x1A\n", {"ab\r"}},
+      {"\n\n\r\n", {"", "", ""}},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    for (std::size_t size = 1; size <= bytes.size() + 1; ++size)
+      EXPECT_EQ(linesOf(bytes, size), expected) << "block size " << size;
+  }
 }
 
 TEST(AsciiReader, KeepsReturningFalseAfterTheEnd) {

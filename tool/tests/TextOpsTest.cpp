@@ -24,6 +24,23 @@ TEST(TextOps, ReplaceAllNeverSearchesInsertedText) {
   std::string text = "aa";
   replaceAll(text, "a", "aa");
   EXPECT_EQ(text, "aaaa");
+
+  // Occurrences do not overlap, and text an insertion completes is not
+  // searched either.
+  std::string overlapping = "aaa";
+  replaceAll(overlapping, "aa", "b");
+  EXPECT_EQ(overlapping, "ba");
+  std::string completing = "&&quot;quot;";
+  replaceAll(completing, "&quot;", "");
+  EXPECT_EQ(completing, "&quot;");
+}
+
+TEST(TextOps, ReplaceAllWithAnEmptyPatternOrNoMatchKeepsTheText) {
+  std::string text = "a&quot";
+  replaceAll(text, "", "x");
+  EXPECT_EQ(text, "a&quot");
+  replaceAll(text, "&quot;", "\"");
+  EXPECT_EQ(text, "a&quot");
 }
 
 TEST(TextOps, ToUpperAsciiTouchesOnlyAsciiLetters) {

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "EntryIndex.h"
+#include "MplabProjectParser.h"
+
+namespace {
+
+// What the index stands in for: every entry of every folder holding `key`.
+std::vector<EntryRef> scanFor(const std::vector<MplabFolder>& folders, const std::string& key) {
+  std::vector<EntryRef> found;
+  for (std::uint32_t f = 0; f < folders.size(); ++f) {
+    for (std::uint32_t e = 0; e < folders[f].entries.size(); ++e) {
+      if (folders[f].entries[e] == key)
+        found.push_back(EntryRef{f, e});
+    }
+  }
+  return found;
+}
+
+// Found entries in a fixed order: the index keeps no order of its own.
+std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs(const std::vector<EntryRef>& refs) {
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> result;
+  for (EntryRef ref : refs)
+    result.emplace_back(ref.folder, ref.entry);
+  std::sort(result.begin(), result.end());
+  return result;
+}
+
+}  // namespace
+
+TEST(EntryIndex, FindsWhatAScanOverAllEntriesFinds) {
+  // Keys that share a number, numbers too large for the chains, keys that
+  // are no number, and keys a resolved path or a rejected (empty) entry can
+  // equal. Resolved texts are what the reader makes: empty, or holding ":"
+  // or "\".
+  const std::vector<std::string> keys = {
+      "file_1", "file_01", "file_001", "file_2", "file_999999999", "file_1234567890",
+      "file_x", "file_", "", "C:a.c", "src\\b.c", "C:file_1"};
+  const std::vector<std::string> resolvedTexts = {"", "C:a.c", "src\\b.c", "C:file_1",
+                                                   "\\c.c"};
+  std::mt19937 random(11);
+  for (int round = 0; round < 20; ++round) {
+    std::vector<MplabFolder> folders(3);
+    for (MplabFolder& folder : folders)
+      folder.name = "f";
+    EntryIndex index;
+    for (int step = 0; step < 200; ++step) {
+      const std::string& key = keys[random() % keys.size()];
+      if (random() % 2 == 0) {
+        const std::uint32_t f = random() % folders.size();
+        index.addKey(key, EntryRef{f, static_cast<std::uint32_t>(folders[f].entries.size())});
+        folders[f].entries.push_back(key);
+        folders[f].resolved.push_back(false);
+        continue;
+      }
+      std::vector<EntryRef> found;
+      index.take(key, folders, found);
+      ASSERT_EQ(pairs(found), pairs(scanFor(folders, key)))
+          << "round " << round << " step " << step << " key " << key;
+      const std::string& text = resolvedTexts[random() % resolvedTexts.size()];
+      for (EntryRef ref : found) {
+        folders[ref.folder].entries[ref.entry] = text;
+        folders[ref.folder].resolved[ref.entry] = true;
+      }
+      index.noteResolved(text, found);
+    }
+  }
+}
