@@ -69,7 +69,7 @@ void MplabProjectParser::readSwitches(const std::string& line) {
   if (equals == std::string::npos)
     return;
   const std::vector<CompilerSwitch> switches =
-      findCompilerSwitches(splitCommandWords(line.substr(equals + 1)));
+      findCompilerSwitches(splitCommandWords(std::string_view(line).substr(equals + 1)));
   if (!converter->getReadSwitches()) {
     findings.unreadSwitches += switches.size();
     return;
