@@ -9,7 +9,7 @@ bool isBlank(char c) {
 // Splits word by word; `at` runs through the text.
 class WordSplitter {
 public:
-  explicit WordSplitter(const std::string& text) : text(text) {}
+  explicit WordSplitter(std::string_view text) : text(text) {}
 
   std::vector<std::string> split() {
     while (at < text.size()) {
@@ -22,7 +22,7 @@ public:
       } else if (c == '"') {
         toggleQuoting();
       } else {
-        take(std::string(1, c), 1);
+        take(text.substr(at, 1), 1);
       }
     }
     endWord();
@@ -31,13 +31,14 @@ public:
 
 private:
   void endWord() {
+    // Moved, not copied: a word can be a whole value of tens of megabytes.
     if (inWord)
-      words.push_back(word);
+      words.push_back(std::move(word));
     word.clear();
     inWord = false;
   }
 
-  void take(const std::string& piece, std::size_t consumed) {
+  void take(std::string_view piece, std::size_t consumed) {
     word += piece;
     inWord = true;
     at += consumed;
@@ -46,7 +47,7 @@ private:
   void toggleQuoting() {
     quoted = !quoted;
     // A quote opens a word even if nothing else follows.
-    take(std::string(), 1);
+    take(std::string_view(), 1);
   }
 
   void takeBackslashes() {
@@ -65,7 +66,7 @@ private:
       take(std::string(run / 2, '\\') + '"', run + 1);
   }
 
-  const std::string& text;
+  std::string_view text;
   std::size_t at = 0;
   bool quoted = false;
   bool inWord = false;
@@ -79,7 +80,7 @@ bool usable(const std::string& value) {
 
 }  // namespace
 
-std::vector<std::string> splitCommandWords(const std::string& text) {
+std::vector<std::string> splitCommandWords(std::string_view text) {
   return WordSplitter(text).split();
 }
 

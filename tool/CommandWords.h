@@ -5,6 +5,7 @@
 // words, and the -D and -I switches among those words.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Splits `text` as a Windows program splits its command line: blanks (space,
@@ -12,7 +13,7 @@
 // toggles quoting and is dropped; n backslashes before a double quote give
 // n/2 backslashes and, for odd n, a literal double quote; other backslashes
 // stay. A word opened by a quote exists even when it ends empty.
-std::vector<std::string> splitCommandWords(const std::string& text);
+std::vector<std::string> splitCommandWords(std::string_view text);
 
 struct CompilerSwitch {
   enum Kind { Definition, IncludePath };

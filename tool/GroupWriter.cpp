@@ -49,6 +49,9 @@ void ProjectGroup::writeGroup(TextFileWriter& out, const std::string& relativePa
                               std::string inheritedAnalyserPersonality) {
   const std::string base = composeBase(relativePath);
   const std::string groupFolder = base + "\\" + name;
+  // Folders are made and a line is printed next: what is buffered goes
+  // to the file first.
+  out.flush();
   if (leavesDestination(name))
     throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder);
   makeGroupFolders(base, groupFolder);
@@ -58,10 +61,10 @@ void ProjectGroup::writeGroup(TextFileWriter& out, const std::string& relativePa
   out.writeLine("FolderName=" + name);
   out.writeLine("SourcePath=" + (sourcePath.empty() ? groupFolder + "\\" : sourcePath));
   out.writeLine("OutputPath=" + groupFolder + "\\output\\");
-  out.writeLine("SubsPers=" + resolveMessagePersonality());
+  out.writeLine("SubsPers=" + resolveMessagePersonality(out));
   const std::string childrenInherit = resolveAnalyserPersonality(
       out, relativePath, inheritedAnalyserPersonality, groupFolder);
-  out.writeLine("CompPers=" + resolveCompilerPersonality());
+  out.writeLine("CompPers=" + resolveCompilerPersonality(out));
   for (const std::string& file : files) {
     if (!file.empty())
       out.writeLine(file);
@@ -83,8 +86,7 @@ void ProjectGroup::makeGroupFolders(const std::string& base, const std::string& 
   while (backslash != std::string::npos || slash != std::string::npos) {
     const std::string::size_type p = backslash != std::string::npos ? backslash : slash;
     const std::string candidate = base + "\\" + name.substr(0, p);
-    if (!platform::exists(candidate) &&
-        platform::makeDirectory(candidate) == platform::MakeDirectoryResult::Failed)
+    if (platform::makeDirectory(candidate) == platform::MakeDirectoryResult::Failed)
       throw IOERROR(IOERROR::CannotCreateDirectory, candidate);
     backslash = name.find('\\', p + 1);
     slash = name.find('/', p + 1);
@@ -106,8 +108,7 @@ void ProjectGroup::writeChildren(TextFileWriter& out, const std::string& relativ
 }
 
 void ProjectGroup::ensureDirectory(const std::string& path) {
-  if (platform::exists(path))
-    return;
+  // Making it answers whether it exists, so no test comes first.
   if (platform::makeDirectory(path) == platform::MakeDirectoryResult::Failed)
     throw IOERROR(IOERROR::CannotCreateDirectory, path);
 }

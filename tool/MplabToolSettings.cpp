@@ -13,11 +13,10 @@
 
 namespace {
 
-// Outer quotes go first, so quotes written as &quot; survive.
-std::string unquote(const std::string& value) {
-  std::string text = trimChar(value, '"');
-  replaceAll(text, "&quot;", "\"");
-  return text;
+// Outer quotes go first, so quotes written as &quot; survive. Values can
+// be tens of megabytes: the text is copied once, not per step.
+std::string unquote(std::string_view value) {
+  return replacedAll(trimmedView(value, '"'), "&quot;", "\"");
 }
 
 }  // namespace
@@ -29,9 +28,11 @@ std::string MplabProjectParser::projectFolder() const {
 
 void MplabProjectParser::readIncludeDirs(const std::string& line) {
   const std::string key = "dir_inc=";
-  const std::string value = unquote(line.substr(line.find(key) + key.size()));
+  const std::string value =
+      unquote(std::string_view(line).substr(line.find(key) + key.size()));
   const std::string folder = projectFolder();
-  for (std::string item : splitAll(value, ';')) {
+  for (const std::string_view piece : splitViews(value, ';')) {
+    std::string item(piece);
     if (!contains(item, ":"))
       item = folder + "\\" + item;
     // A second CR before the line end stays in the line; drop it here.
@@ -48,17 +49,16 @@ void MplabProjectParser::readDefines(const std::string& line) {
     return;
   const std::string::size_type start = found + key.size();
   const std::string::size_type space = line.find(' ', start + 1);
-  const std::string value = unquote(
-      line.substr(start, space == std::string::npos ? std::string::npos : space - start));
-  for (const std::string& item : splitAll(value, ',')) {
-    const std::string::size_type equals = item.find('=');
-    if (equals == std::string::npos) {
-      rootGroup->defines[item] = std::string();
+  const std::string value = unquote(std::string_view(line).substr(
+      start, space == std::string::npos ? std::string::npos : space - start));
+  for (const std::string_view item : splitViews(value, ',')) {
+    const std::string_view::size_type equals = item.find('=');
+    if (equals == std::string_view::npos) {
+      rootGroup->defines[std::string(item)] = std::string();
       continue;
     }
-    std::string definition = item.substr(equals + 1);
-    replaceAll(definition, "%22", "\"");
-    rootGroup->defines[item.substr(0, equals)] = definition;
+    rootGroup->defines[std::string(item.substr(0, equals))] =
+        replacedAll(item.substr(equals + 1), "%22", "\"");
   }
 }
 
@@ -69,7 +69,7 @@ void MplabProjectParser::readSwitches(const std::string& line) {
   if (equals == std::string::npos)
     return;
   const std::vector<CompilerSwitch> switches =
-      findCompilerSwitches(splitCommandWords(line.substr(equals + 1)));
+      findCompilerSwitches(splitCommandWords(std::string_view(line).substr(equals + 1)));
   if (!converter->getReadSwitches()) {
     findings.unreadSwitches += switches.size();
     return;

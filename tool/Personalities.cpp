@@ -41,9 +41,15 @@ std::string defaultPersonality(ProjectConverter& converter, const std::string& e
 
 // An empty default file. One that already holds content was written by the
 // user (rules, or a real personality kept there) and is kept as it is.
-std::string makeEmptyDefault(ProjectConverter& converter, const std::string& extension) {
-  ProjectGroup::ensureDirectory(converter.getDestFolder() + "\\person\\");
+// Nothing else a run writes lands there, so making it again for a later
+// group would leave the same bytes.
+std::string makeEmptyDefault(ProjectConverter& converter, const std::string& extension,
+                             TextFileWriter& out) {
   const std::string path = defaultPersonality(converter, extension);
+  if (!converter.defaultIsDue(path))
+    return path;
+  out.flush();
+  ProjectGroup::ensureDirectory(converter.getDestFolder() + "\\person\\");
   if (platform::hasContent(path))
     return path;
   TextFileWriter file(path);
@@ -53,18 +59,18 @@ std::string makeEmptyDefault(ProjectConverter& converter, const std::string& ext
 
 }  // namespace
 
-std::string ProjectGroup::resolveMessagePersonality() {
+std::string ProjectGroup::resolveMessagePersonality(TextFileWriter& out) {
   const std::string given = converter->getMessagePersonality();
   if (!given.empty())
     return given;
-  return makeEmptyDefault(*converter, ".p_s");
+  return makeEmptyDefault(*converter, ".p_s", out);
 }
 
-std::string ProjectGroup::resolveCompilerPersonality() {
+std::string ProjectGroup::resolveCompilerPersonality(TextFileWriter& out) {
   const std::string given = converter->getCompilerPersonality();
   if (!given.empty())
     return given;
-  return makeEmptyDefault(*converter, ".p_c");
+  return makeEmptyDefault(*converter, ".p_c", out);
 }
 
 std::string ProjectGroup::resolveAnalyserPersonality(
@@ -74,14 +80,18 @@ std::string ProjectGroup::resolveAnalyserPersonality(
     const std::string value = inheritedAnalyserFile(relativePath, inheritedAnalyserPersonality);
     out.writeLine("AnalPers=" + value);
     // A shared file from an earlier run keeps its content.
-    if (!platform::exists(value))
+    if (!converter->pathExists(value)) {
+      out.flush();
       createSharedAnalyserFile(value);
+    }
     return value;
   }
 
   const std::string path = ownAnalyserPersonality(groupFolder);
+  out.flush();
   printLine("  Creating Analyser Personality - " + path);
   out.writeLine("AnalPers=" + path);
+  out.flush();
   writeAnalyserPersonality(path);
   // Children are handed this file too, so no group can end up naming an
   // empty path when the lookup below misses it.
@@ -97,7 +107,7 @@ std::string ProjectGroup::inheritedAnalyserFile(const std::string& relativePath,
   // Where the parent keeps its own file when it has one.
   const std::string candidate = converter->getDestFolder() + "\\" + relativePath +
                                 "\\person\\" + parentLeaf(relativePath) + ".p_a";
-  return platform::exists(candidate) ? candidate : inheritedAnalyserPersonality;
+  return converter->pathExists(candidate) ? candidate : inheritedAnalyserPersonality;
 }
 
 void ProjectGroup::writeAnalyserPersonality(const std::string& path) {
@@ -112,6 +122,7 @@ void ProjectGroup::writeAnalyserPersonality(const std::string& path) {
   }
   appendAnalyserTemplate(file);
   file.close();
+  converter->notePathMade(path);
 }
 
 void ProjectGroup::createSharedAnalyserFile(const std::string& path) {
@@ -119,6 +130,7 @@ void ProjectGroup::createSharedAnalyserFile(const std::string& path) {
   TextFileWriter file(path);
   appendAnalyserTemplate(file);
   file.close();
+  converter->notePathMade(path);
 }
 
 void ProjectGroup::appendAnalyserTemplate(TextFileWriter& file) {
@@ -126,10 +138,28 @@ void ProjectGroup::appendAnalyserTemplate(TextFileWriter& file) {
     return;
   const AnalyserTemplate& analyserTemplate = converter->getAnalyserTemplate();
   if (!analyserTemplate.readable) {
+    file.flush();
     printLine("Couldnt open file");
     warn("could not read the template analyser personality " +
          converter->getAnalyserPersonality());
     return;
   }
   file.writeBytes(analyserTemplate.text);
+}
+
+bool ProjectConverter::pathExists(const std::string& path) {
+  if (existingPaths.count(path) != 0)
+    return true;
+  if (!platform::exists(path))
+    return false;
+  existingPaths.insert(path);
+  return true;
+}
+
+void ProjectConverter::notePathMade(const std::string& path) {
+  existingPaths.insert(path);
+}
+
+bool ProjectConverter::defaultIsDue(const std::string& path) {
+  return madeDefaults.insert(path).second;
 }

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "MplabProjectParser.h"
@@ -51,6 +52,13 @@ public:
   // that is also one of its inputs, before anything is created.
   void refuseInputsAsOutputs() const;
   std::string projectFilePath() const;
+  // True when anything stands at `path`. A path found or made once is not
+  // tested again: a run never removes anything.
+  bool pathExists(const std::string& path);
+  void notePathMade(const std::string& path);
+  // True the first time a default personality file is asked for: each is
+  // made once a run, by the first group that names it.
+  bool defaultIsDue(const std::string& path);
 
   // Written by the command line.
   std::string projectName;
@@ -69,6 +77,9 @@ private:
   std::unique_ptr<ProjectGroup> rootGroup;
   MplabProjectParser parser;
   AnalyserTemplate analyserTemplate;
+  std::unordered_set<std::string> existingPaths;
+  // The default personality files made so far; each is made once a run.
+  std::unordered_set<std::string> madeDefaults;
 };
 
 // The root group's name: the project file name less its last four

@@ -27,12 +27,14 @@ public:
   // Makes one directory level, accepting an existing one.
   static void ensureDirectory(const std::string& path);
 
-  std::string resolveMessagePersonality();
+  // The three take the open project file to flush it before they make a
+  // folder, open a file or print a line.
+  std::string resolveMessagePersonality(TextFileWriter& out);
   std::string resolveAnalyserPersonality(TextFileWriter& out,
                                          const std::string& relativePath,
                                          const std::string& inheritedAnalyserPersonality,
                                          const std::string& groupFolder);
-  std::string resolveCompilerPersonality();
+  std::string resolveCompilerPersonality(TextFileWriter& out);
   void writeAnalyserPersonality(const std::string& path);
   // Where the group keeps its own analyser personality when it has include
   // paths or defines.

@@ -9,16 +9,52 @@ TextFileWriter::TextFileWriter(const std::string& path)
     throw IOERROR(IOERROR::CannotWriteFile, path);
 }
 
+namespace {
+
+// Large enough that a write call carries many lines, small enough that a
+// million-line file is never held whole.
+const std::string::size_type BufferLimit = 1 << 16;
+
+}  // namespace
+
 TextFileWriter::~TextFileWriter() {
-  if (file != nullptr)
-    platform::closeFile(file);
+  if (file == nullptr)
+    return;
+  // Reached with lines pending only when the run stops on an error that no
+  // flush preceded (memory exhausted): those lines still reach the file. A
+  // failure here cannot be reported any more.
+  if (!buffer.empty())
+    platform::writeFile(file, buffer);
+  platform::closeFile(file);
 }
 
 void TextFileWriter::writeLine(const std::string& text) {
-  writeBytes(text + "\r\n");
+  buffer += text;
+  buffer += "\r\n";
+  if (buffer.size() >= BufferLimit)
+    flush();
 }
 
 void TextFileWriter::writeBytes(const std::string& bytes) {
+  if (bytes.size() < BufferLimit) {
+    buffer += bytes;
+    if (buffer.size() >= BufferLimit)
+      flush();
+    return;
+  }
+  // A large block goes out as it is rather than through a copy.
+  flush();
+  writeOut(bytes);
+}
+
+void TextFileWriter::flush() {
+  if (buffer.empty())
+    return;
+  writeOut(buffer);
+  buffer.clear();
+}
+
+void TextFileWriter::writeOut(const std::string& bytes) {
   if (!platform::writeFile(file, bytes))
     fail();
   if (!platform::flushFile(file))
@@ -26,6 +62,7 @@ void TextFileWriter::writeBytes(const std::string& bytes) {
 }
 
 void TextFileWriter::close() {
+  flush();
   std::FILE* closing = file;
   file = nullptr;
   if (!platform::closeFile(closing))
@@ -35,6 +72,7 @@ void TextFileWriter::close() {
 void TextFileWriter::fail() {
   platform::closeFile(file);
   file = nullptr;
+  buffer.clear();
   throw IOERROR(IOERROR::CannotWriteFile, path);
 }
 

@@ -11,7 +11,11 @@
 // The byte that ends a text file: nothing behind it is read.
 const int EndOfTextFile = 0x1A;
 
-// A file created or truncated for writing, line by line. Every failure to
+// A file created or truncated for writing, line by line, through a buffer:
+// lines reach the file when flush() is called, when the buffer is full, at
+// close and when the writer is destroyed. Whoever holds a writer open calls
+// flush() before making a folder, opening another file or printing a line,
+// so a failure leaves on disk every line written before it. Every failure to
 // write, flush or close is raised as IOERROR CannotWriteFile with the path.
 class TextFileWriter {
 public:
@@ -22,17 +26,23 @@ public:
   TextFileWriter(const TextFileWriter&) = delete;
   TextFileWriter& operator=(const TextFileWriter&) = delete;
 
-  // Writes `text` and CR LF, then flushes.
+  // Writes `text` and CR LF.
   void writeLine(const std::string& text);
-  // Writes bytes exactly as given, then flushes.
+  // Writes bytes exactly as given.
   void writeBytes(const std::string& bytes);
+  // Hands what is buffered to the file and flushes it; nothing when the
+  // buffer is empty.
+  void flush();
+  // Flushes, then closes.
   void close();
 
 private:
+  void writeOut(const std::string& bytes);
   void fail();
 
   std::string path;
   std::FILE* file;
+  std::string buffer;
 };
 
 // A text file read whole and turned into the bytes its copy must hold:

@@ -5,8 +5,12 @@ bool contains(std::string_view text, std::string_view pattern) {
 }
 
 std::string trimChar(const std::string& text, char c) {
-  std::string::size_type first = 0;
-  std::string::size_type last = text.size();
+  return std::string(trimmedView(text, c));
+}
+
+std::string_view trimmedView(std::string_view text, char c) {
+  std::string_view::size_type first = 0;
+  std::string_view::size_type last = text.size();
   while (first < last && text[first] == c)
     ++first;
   while (last > first && text[last - 1] == c)
@@ -16,24 +20,29 @@ std::string trimChar(const std::string& text, char c) {
 
 void replaceAll(std::string& text, const std::string& pattern,
                 const std::string& replacement) {
+  if (pattern.empty() || text.find(pattern) == std::string::npos)
+    return;
+  text = replacedAll(text, pattern, replacement);
+}
+
+std::string replacedAll(std::string_view text, std::string_view pattern,
+                        std::string_view replacement) {
   if (pattern.empty())
-    return;
-  std::string::size_type at = text.find(pattern);
-  if (at == std::string::npos)
-    return;
+    return std::string(text);
   // Built in one pass: replacing in place would shift the whole tail at
   // every match.
   std::string result;
   result.reserve(text.size());
-  std::string::size_type copied = 0;
-  while (at != std::string::npos) {
+  std::string_view::size_type copied = 0;
+  std::string_view::size_type at = text.find(pattern);
+  while (at != std::string_view::npos) {
     result.append(text, copied, at - copied);
-    result += replacement;
+    result.append(replacement);
     copied = at + pattern.size();
     at = text.find(pattern, copied);
   }
-  result.append(text, copied, std::string::npos);
-  text.swap(result);
+  result.append(text, copied, std::string_view::npos);
+  return result;
 }
 
 std::string toUpperAscii(const std::string& text) {
@@ -50,6 +59,19 @@ std::vector<std::string> splitAll(const std::string& text, char separator) {
   std::string::size_type start = 0;
   std::string::size_type at = text.find(separator);
   while (at != std::string::npos) {
+    pieces.push_back(text.substr(start, at - start));
+    start = at + 1;
+    at = text.find(separator, start);
+  }
+  pieces.push_back(text.substr(start));
+  return pieces;
+}
+
+std::vector<std::string_view> splitViews(std::string_view text, char separator) {
+  std::vector<std::string_view> pieces;
+  std::string_view::size_type start = 0;
+  std::string_view::size_type at = text.find(separator);
+  while (at != std::string_view::npos) {
     pieces.push_back(text.substr(start, at - start));
     start = at + 1;
     at = text.find(separator, start);

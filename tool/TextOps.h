@@ -13,11 +13,16 @@ bool contains(std::string_view text, std::string_view pattern);
 
 // Removes every leading, then every trailing occurrence of `c`.
 std::string trimChar(const std::string& text, char c);
+// The same as a view into `text`, for values too large to copy twice.
+std::string_view trimmedView(std::string_view text, char c);
 
 // Replaces every occurrence of `pattern`, left to right; inserted text is
 // never searched again.
 void replaceAll(std::string& text, const std::string& pattern,
                 const std::string& replacement);
+// The same as a new text, made in one pass from `text`.
+std::string replacedAll(std::string_view text, std::string_view pattern,
+                        std::string_view replacement);
 
 // Upper-cases the 26 ASCII letters; every other byte is kept.
 std::string toUpperAscii(const std::string& text);
@@ -25,5 +30,7 @@ std::string toUpperAscii(const std::string& text);
 // Cuts `text` at every `separator`; n separators give n + 1 pieces, empty
 // pieces included.
 std::vector<std::string> splitAll(const std::string& text, char separator);
+// The same pieces as views into `text`, which must outlive them.
+std::vector<std::string_view> splitViews(std::string_view text, char separator);
 
 #endif

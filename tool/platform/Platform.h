@@ -33,7 +33,8 @@ bool exists(const std::string& path);
 
 enum class MakeDirectoryResult { Made, AlreadyExists, Failed };
 
-// Makes one directory level; the parent must exist.
+// Makes one directory level; the parent must exist. AlreadyExists when
+// anything, file or folder, stands at `path`.
 MakeDirectoryResult makeDirectory(const std::string& path);
 
 // Opens a file for reading in binary mode. A folder counts as a file that

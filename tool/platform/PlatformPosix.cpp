@@ -72,8 +72,10 @@ MakeDirectoryResult makeDirectory(const std::string& path) {
     return MakeDirectoryResult::Failed;
   if (mkdir(hostPath(path).c_str(), 0777) == 0)
     return MakeDirectoryResult::Made;
-  return errno == EEXIST ? MakeDirectoryResult::AlreadyExists
-                         : MakeDirectoryResult::Failed;
+  // Some hosts refuse an existing folder with another error (a drive root,
+  // a read-only share); what exists counts as already made.
+  return errno == EEXIST || exists(path) ? MakeDirectoryResult::AlreadyExists
+                                         : MakeDirectoryResult::Failed;
 }
 
 std::FILE* openForReading(const std::string& path) {

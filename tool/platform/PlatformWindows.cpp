@@ -99,8 +99,10 @@ MakeDirectoryResult makeDirectory(const std::string& path) {
     return MakeDirectoryResult::Failed;
   if (_mkdir(path.c_str()) == 0)
     return MakeDirectoryResult::Made;
-  return errno == EEXIST ? MakeDirectoryResult::AlreadyExists
-                         : MakeDirectoryResult::Failed;
+  // Some hosts refuse an existing folder with another error (a drive root,
+  // a read-only share); what exists counts as already made.
+  return errno == EEXIST || exists(path) ? MakeDirectoryResult::AlreadyExists
+                                         : MakeDirectoryResult::Failed;
 }
 
 // The system refuses to open a folder as a file, so no extra check is needed

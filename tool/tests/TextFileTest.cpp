@@ -42,8 +42,40 @@ TEST(TextFile, WriterEndsEveryLineInCrLfAndTruncates) {
   out.writeLine("first");
   out.writeLine("");
   out.writeBytes("raw\r\n");
+  out.flush();
   EXPECT_EQ(readBytes(dir.path() / "out.prj"), "first\r\n\r\nraw\r\n");
   out.close();
+}
+
+TEST(TextFile, BufferedLinesReachTheFileOnEveryWayOut) {
+  TempDir dir;
+  const std::string line(1000, 'x');
+  std::string expected;
+  {
+    TextFileWriter out(dir.toolPath("out.prj"));
+    // More than one buffer's worth goes out on its own, whole lines only.
+    for (int i = 0; i < 100; ++i) {
+      out.writeLine(line);
+      expected += line + "\r\n";
+    }
+    const std::string early = readBytes(dir.path() / "out.prj");
+    EXPECT_GT(early.size(), 0u);
+    EXPECT_EQ(early, expected.substr(0, early.size()));
+    EXPECT_EQ(early.size() % (line.size() + 2), 0u);
+    out.writeLine("last");
+    expected += "last\r\n";
+    // Left open, as when a run stops on an error no flush preceded.
+  }
+  EXPECT_EQ(readBytes(dir.path() / "out.prj"), expected);
+
+  TextFileWriter out(dir.toolPath("big.prj"));
+  out.writeLine("head");
+  const std::string block(200000, 'b');
+  out.writeBytes(block);
+  EXPECT_EQ(readBytes(dir.path() / "big.prj"), "head\r\n" + block);
+  out.writeLine("tail");
+  out.close();
+  EXPECT_EQ(readBytes(dir.path() / "big.prj"), "head\r\n" + block + "tail\r\n");
 }
 
 TEST(TextFile, WriterReportsAFileThatCannotBeCreated) {
@@ -63,6 +95,7 @@ TEST(TextFile, WriterReportsAFailedWrite) {
   TextFileWriter out("\\dev\\full");
   try {
     out.writeLine("line");
+    out.flush();
     FAIL();
   } catch (const IOERROR& error) {
     EXPECT_EQ(error.getCode(), IOERROR::CannotWriteFile);

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Errors.h"
 #include "ProjectConverter.h"
+#include "platform/Platform.h"
 #include "support/TestFiles.h"
 
 namespace fs = std::filesystem;
@@ -93,4 +95,79 @@ TEST(Writer, GrandchildrenInheritTheOwnFileWhenTheLookupMissesIt) {
   const std::string own = tree.dir.toolPath("out") + "\\demo\\a/b\\c\\person\\c.p_a";
   EXPECT_EQ(tree.write(), (Paths{shared, shared, own, own}));
   EXPECT_NE(tree.console.find("Tarn/Tarn++ Project Completed!"), std::string::npos);
+}
+
+namespace {
+
+// The host call that is made to fail, and the project file as it stood on
+// disk at that moment.
+std::string failingPath;
+std::string projectFile;
+std::string projectFileAtFailure;
+
+bool failAndLook(platform::HostCall call, const std::string& path) {
+  if (path != failingPath ||
+      (call != platform::HostCall::MakeDirectory && call != platform::HostCall::OpenForWriting))
+    return false;
+  projectFileAtFailure = readBytes(projectFile);
+  return true;
+}
+
+std::string lastLineOf(const std::string& text) {
+  if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0)
+    return "(no whole last line)";
+  const std::string::size_type end = text.size() - 2;
+  const std::string::size_type start = text.rfind("\r\n", end - 1);
+  return text.substr(start + 2, end - start - 2);
+}
+
+}  // namespace
+
+// The project file is buffered, but when a folder is made or another file
+// opened, every line written before is already in it.
+TEST(Writer, TheProjectFileIsOnDiskBeforeEachFolderAndFile) {
+  struct Case {
+    std::string failing;   // below out\ (tool form)
+    std::string lastLine;  // of the project file at that moment; "@" stands for out\ .
+  };
+  const Case cases[] = {
+      // Folder of the second child: the first child's block is complete.
+      {"demo\\b", "EndContainedFilesMarker"},
+      {"demo\\b\\output\\", "EndContainedFilesMarker"},
+      // The own analyser file, opened after its "AnalPers=" line.
+      {"demo\\person\\demo.p_a", "AnalPers=@demo\\person\\demo.p_a"},
+      // The default files: message before "SubsPers=", compiler before "CompPers=".
+      {"person\\demo.p_s", "OutputPath=@demo\\output\\"},
+      {"person\\demo.p_c", "AnalPers=@demo\\person\\demo.p_a"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.failing);
+    WrittenTree tree;
+    ProjectGroup& root = *tree.converter.getRootGroup();
+    root.includePaths.push_back("C:\\inc");
+    root.files = {"C:\\src\\main.c"};
+    for (const std::string name : {"a", "b"}) {
+      ProjectGroup& child = tree.add(root, name);
+      // More than a buffer's worth.
+      for (int i = 0; i < 3000; ++i)
+        child.files.push_back("C:\\src\\" + name + "\\file" + std::to_string(i) + ".c");
+    }
+    const std::string out = tree.dir.toolPath("out") + "\\";
+    failingPath = out + c.failing;
+    projectFile = (tree.dir.path() / "out" / "demo.prj").string();
+    projectFileAtFailure = "(not reached)";
+    platform::setFaultHook(failAndLook);
+    EXPECT_THROW(tree.write(), IOERROR);
+    platform::setFaultHook(nullptr);
+
+    std::string expected = c.lastLine;
+    if (expected.find('@') != std::string::npos)
+      expected.replace(expected.find('@'), 1, out);
+    EXPECT_EQ(lastLineOf(projectFileAtFailure), expected);
+    // Nothing came after it, and nothing before it was lost.
+    EXPECT_TRUE(readBytes(projectFile) == projectFileAtFailure);
+    if (c.failing.rfind("demo\\b", 0) == 0)
+      EXPECT_NE(projectFileAtFailure.find("C:\\src\\a\\file2999.c\r\nEndContainedFilesMarker\r\n"),
+                std::string::npos);
+  }
 }
