@@ -3,12 +3,6 @@
 #include "Errors.h"
 #include "platform/Platform.h"
 
-TextFileWriter::TextFileWriter(const std::string& path)
-    : path(path), file(platform::openForWriting(path)) {
-  if (file == nullptr)
-    throw IOERROR(IOERROR::CannotWriteFile, path);
-}
-
 namespace {
 
 // Large enough that a write call carries many lines, small enough that a
@@ -16,6 +10,12 @@ namespace {
 const std::string::size_type BufferLimit = 1 << 16;
 
 }  // namespace
+
+TextFileWriter::TextFileWriter(const std::string& path)
+    : path(path), file(platform::openForWriting(path)) {
+  if (file == nullptr)
+    throw IOERROR(IOERROR::CannotWriteFile, path);
+}
 
 TextFileWriter::~TextFileWriter() {
   if (file == nullptr)

@@ -55,16 +55,8 @@ std::string toUpperAscii(const std::string& text) {
 }
 
 std::vector<std::string> splitAll(const std::string& text, char separator) {
-  std::vector<std::string> pieces;
-  std::string::size_type start = 0;
-  std::string::size_type at = text.find(separator);
-  while (at != std::string::npos) {
-    pieces.push_back(text.substr(start, at - start));
-    start = at + 1;
-    at = text.find(separator, start);
-  }
-  pieces.push_back(text.substr(start));
-  return pieces;
+  const std::vector<std::string_view> views = splitViews(text, separator);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::vector<std::string_view> splitViews(std::string_view text, char separator) {
