@@ -117,5 +117,5 @@ void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourc
   out.close();
   if (!firstConverted.empty())
     warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +
-                 firstConverted);
+         firstConverted);
 }
