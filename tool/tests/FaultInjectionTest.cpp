@@ -172,3 +172,19 @@ TEST(FaultInjection, SeveralFoldersAndATemplate) {
   EXPECT_GT(injected, 30u);
   std::printf("injected %zu failures\n", injected);
 }
+
+// Compiler switches and a compilation database: the database is the last
+// file the run writes, after the .prj is closed.
+TEST(FaultInjection, SwitchesAndCompilationDatabase) {
+  const fs::path examples = EXAMPLES_DIR;
+  Scenario scenario;
+  scenario.inputs = {{"blinky.mcp", fileText(examples / "blinky" / "blinky.mcp")},
+                     {"pic24.p_c", fileText(examples / "personalities" / "pic24.p_c")}};
+  scenario.arguments = {"blinky.mcp", "out", "-cp", "pic24.p_c", "-ext", "c,h", "-sw",
+                        "-cdb", "out\\compile_commands.json"};
+  scenario.projectFile = "blinky.mcp";
+  scenario.compiler = "pic24.p_c";
+  const std::size_t injected = failEachCall(scenario);
+  EXPECT_GT(injected, 20u);
+  std::printf("injected %zu failures\n", injected);
+}
