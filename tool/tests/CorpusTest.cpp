@@ -48,8 +48,8 @@ TEST(Corpus, EveryRealProjectConvertsWithAndWithoutSwitches) {
     const ProcessResult switched = runQuillbrook(
         {arg(entry.path()), arg(switchedOut), "-cp", "c.p_c", "-ext", "c,h,asm,inc", "-sw"},
         dir.path());
-    EXPECT_EQ(plain.exitCode, 0) << plain.output;
-    EXPECT_EQ(switched.exitCode, 0) << switched.output;
+    EXPECT_EQ(plain.exitCode, 0) << plain.output << plain.errors;
+    EXPECT_EQ(switched.exitCode, 0) << switched.output << switched.errors;
     EXPECT_TRUE(fs::exists(plainOut / (name + ".prj")));
     EXPECT_TRUE(fs::exists(switchedOut / (name + ".prj")));
     EXPECT_EQ(switched.errors.find("-sw"), std::string::npos) << switched.errors;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <thread>
 
 namespace {
@@ -90,16 +91,25 @@ ProcessResult runProcess(const std::string& program,
 
   std::string line = commandLine(program, arguments);
   PROCESS_INFORMATION process = {};
-  const BOOL started = CreateProcessA(
-      program.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr,
-      workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
-      &process);
+  // A start refused by a busy host (seen under Wine) is tried again: the
+  // program has not run, so no outcome of it is hidden.
+  BOOL started = FALSE;
+  DWORD startError = 0;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0)
+      Sleep(200);
+    started = CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr,
+                             workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
+                             &startup, &process);
+    startError = started ? 0 : GetLastError();
+  }
   // Closed here so that reading ends when the child's copies close.
   CloseHandle(writeEnd);
   CloseHandle(errorWriteEnd);
   if (!started) {
     CloseHandle(readEnd);
     CloseHandle(errorReadEnd);
+    result.errors = "could not start " + program + ": error " + std::to_string(startError);
     return result;
   }
   // Both pipes are drained at once, so neither can fill up and stall the
@@ -111,6 +121,9 @@ ProcessResult runProcess(const std::string& program,
   CloseHandle(errorReadEnd);
   WaitForSingleObject(process.hProcess, INFINITE);
   result.exitCode = exitStatus(process.hProcess);
+  DWORD code = 0;
+  if (result.exitCode == -1 && GetExitCodeProcess(process.hProcess, &code))
+    result.errors += "ended abnormally with status " + std::to_string(code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return result;
