@@ -12,13 +12,15 @@ namespace {
 struct OptionWord {
   const char* word;
   bool takesValue;
+  // The value is a path, made absolute against the current directory.
+  bool takesPath;
 };
 
-// Every option word of the tool. The scan and the warnings both read this
-// table, so a new word is added here and nowhere else.
+// Every option word of the tool. The scan, the current-directory check and
+// the warnings all read this table; applyOption says what each one sets.
 const OptionWord OptionWords[] = {
-    {"-pn", true}, {"-mp", true}, {"-ap", true}, {"-cp", true}, {"-ext", true},
-    {"-sw", false}, {"-cdb", true},
+    {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
+    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},
 };
 
 const OptionWord* findOptionWord(const std::string& argument) {
@@ -84,7 +86,8 @@ void applyOption(const std::string& word, const std::string& value,
 }
 
 bool isPathOption(const std::string& argument) {
-  return argument == "-mp" || argument == "-ap" || argument == "-cp" || argument == "-cdb";
+  const OptionWord* option = findOptionWord(argument);
+  return option != nullptr && option->takesPath;
 }
 
 // True when a path argument (either positional, or the value after a path
