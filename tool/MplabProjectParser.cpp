@@ -86,11 +86,7 @@ void MplabProjectParser::parse() {
   reader.close();
 }
 
-bool MplabProjectParser::acceptsFile(const std::string& entry) const {
-  return acceptsExtension(entry);
-}
-
-bool MplabProjectParser::acceptsExtension(std::string_view entry) const {
+bool MplabProjectParser::acceptsFile(std::string_view entry) const {
   if (upperExtensions.empty())
     return true;
   const std::string_view::size_type dot = entry.rfind('.');
@@ -146,7 +142,7 @@ void MplabProjectParser::readFileInfo() {
 }
 
 void MplabProjectParser::resolveKey(std::string_view key, std::string_view path) {
-  const bool accepted = acceptsExtension(path);
+  const bool accepted = acceptsFile(path);
   ++findings.listedFiles;
   if (accepted)
     ++findings.acceptedFiles;

@@ -46,7 +46,7 @@ public:
   // Raises AsciiReaderError CannotOpen.
   void open(ProjectConverter& owner);
   void parse();
-  bool acceptsFile(const std::string& entry) const;
+  bool acceptsFile(std::string_view entry) const;
 
   void readIncludeDirs(const std::string& line);
   void readDefines(const std::string& line);
@@ -62,7 +62,6 @@ private:
   void readFileInfo();
   void assignKey(std::string_view key, std::string_view folderName);
   void resolveKey(std::string_view key, std::string_view path);
-  bool acceptsExtension(std::string_view entry) const;
   std::string resolveEntry(std::string_view path) const;
   std::string projectFolder() const;
   void addSwitchDefinition(const std::string& definition);
