@@ -29,10 +29,7 @@ bool equalsUpper(std::string_view text, const std::string& upper) {
   if (text.size() != upper.size())
     return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z')
-      c = static_cast<char>(c - 'a' + 'A');
-    if (c != upper[i])
+    if (upperAscii(text[i]) != upper[i])
       return false;
   }
   return true;

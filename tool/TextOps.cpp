@@ -45,12 +45,14 @@ std::string replacedAll(std::string_view text, std::string_view pattern,
   return result;
 }
 
+char upperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::string toUpperAscii(const std::string& text) {
   std::string upper = text;
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z')
-      c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : upper)
+    c = upperAscii(c);
   return upper;
 }
 

@@ -24,6 +24,9 @@ void replaceAll(std::string& text, const std::string& pattern,
 std::string replacedAll(std::string_view text, std::string_view pattern,
                         std::string_view replacement);
 
+// One byte of toUpperAscii: a to z become A to Z, every other byte stays.
+char upperAscii(char c);
+
 // Upper-cases the 26 ASCII letters; every other byte is kept.
 std::string toUpperAscii(const std::string& text);
 
