@@ -3,6 +3,7 @@
 
 #include "MPLABConverterBase.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -67,6 +68,7 @@ private:
     QString switchesSummary() const;
     QStringList conversionArguments() const;
     void setRunning(bool running);
+    void showOutputLines(QByteArray lines);
 
     QList<std::pair<QString, QLineEdit *>> settingsEntries() const;
     void loadSettings();
@@ -74,6 +76,8 @@ private:
 
     QString extensionList;
     QProcess *conversionProcess;
+    // Output after the tool's last line end, shown once its line is whole.
+    QByteArray partialLine;
     QString lastPath;
 };
 

@@ -94,6 +94,7 @@ void MPLABConverter::setRunning(bool running)
 void MPLABConverter::accept()
 {
     conversionProcess = new QProcess(this);
+    partialLine.clear();
     DetailsText->clear();
     DetailsText->setPlainText(tr("Initialising Project Conversion ...\n"));
     connect(conversionProcess, &QProcess::readyReadStandardOutput, this, &MPLABConverter::readFromStdout);
@@ -104,9 +105,26 @@ void MPLABConverter::accept()
     conversionProcess->start(QStringLiteral("Quillbrook"), conversionArguments());
 }
 
+// Only whole lines go to the pane, each read's as one paragraph: a pipe read
+// may end inside a line, or between the CR and the LF of a Windows line end,
+// and appending such a piece would break the line or add a blank one.
 void MPLABConverter::readFromStdout()
 {
-    DetailsText->append(QString::fromLocal8Bit(conversionProcess->readAllStandardOutput()));
+    partialLine += conversionProcess->readAllStandardOutput();
+    const qsizetype end = partialLine.lastIndexOf('\n');
+    if (end < 0)
+        return;
+    const QByteArray lines = partialLine.left(end);
+    partialLine.remove(0, end + 1);
+    showOutputLines(lines);
+}
+
+void MPLABConverter::showOutputLines(QByteArray lines)
+{
+    lines.replace("\r\n", "\n");
+    if (lines.endsWith('\r'))
+        lines.chop(1);
+    DetailsText->append(QString::fromLocal8Bit(lines));
 }
 
 void MPLABConverter::processError(QProcess::ProcessError error)
@@ -125,6 +143,9 @@ void MPLABConverter::processError(QProcess::ProcessError error)
 void MPLABConverter::processExit()
 {
     setRunning(false);
+    // A last line without a line end.
+    if (!partialLine.isEmpty())
+        showOutputLines(std::exchange(partialLine, QByteArray()));
     if (conversionProcess->exitStatus() == QProcess::NormalExit) {
         if (conversionProcess->exitCode() == 0) {
             DetailsText->append(tr("Project Converted Successfully!"));

@@ -139,13 +139,19 @@ StandIn::~StandIn()
 {
     qputenv("PATH", previousPath);
     for (const char *name : {"STANDIN_ARGS_FILE", "STANDIN_LINES", "STANDIN_EXIT",
-                             "STANDIN_CRASH", "STANDIN_HOLD_FILE"})
+                             "STANDIN_CRASH", "STANDIN_ABORT", "STANDIN_PIECES", "STANDIN_HOLD_FILE"})
         qunsetenv(name);
 }
 
 void StandIn::printLines(int count)
 {
     qputenv("STANDIN_LINES", QByteArray::number(count));
+}
+
+void StandIn::printLinesInPieces(int count)
+{
+    printLines(count);
+    qputenv("STANDIN_PIECES", "1");
 }
 
 void StandIn::exitWith(int status)
@@ -156,6 +162,11 @@ void StandIn::exitWith(int status)
 void StandIn::crash()
 {
     qputenv("STANDIN_CRASH", "1");
+}
+
+void StandIn::abort()
+{
+    qputenv("STANDIN_ABORT", "1");
 }
 
 void StandIn::holdUntilReleased()

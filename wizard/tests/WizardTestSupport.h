@@ -75,8 +75,11 @@ public:
     ~StandIn();
 
     void printLines(int count);
+    // The lines in pieces, CR LF line ends split, the last without one.
+    void printLinesInPieces(int count);
     void exitWith(int status);
     void crash();
+    void abort();
     void holdUntilReleased();
     void release();
     QStringList arguments() const;
