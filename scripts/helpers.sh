@@ -68,3 +68,12 @@ stage_json_library() {
   cp -a /usr/include/nlohmann "$stage/include/"
   cp -a /usr/share/cmake/nlohmann_json "$stage/share/cmake/"
 }
+
+# Sets qt_options to the CMake options that build the wizard for Windows
+# against the Qt kit of scripts/build-qt-windows in the folder given: the kit
+# as a root of the cross build's search, and Debian's own Qt for the programs
+# (moc, uic, rcc) that run during the build.
+windows_qt_options() {
+  qt_options=(-DQUILLBROOK_BUILD_WIZARD=ON "-DCMAKE_FIND_ROOT_PATH=$1" "-DCMAKE_PREFIX_PATH=$1"
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}
