@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CommandLine.h"
 #include "QuillbrookVersion.h"
 #include "support/RunQuillbrook.h"
@@ -10,6 +12,12 @@ using Lines = std::vector<std::string>;
 
 std::string joined(const Lines& lines) {
   return lfLines(lines);
+}
+
+// Standard error is in text mode on Windows.
+std::string withoutCarriageReturns(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
 }
 
 }  // namespace
@@ -72,6 +80,6 @@ TEST(Help, ShortUsageNamesTheNewerOptionsOnStandardError) {
   TempDir dir;
   const ProcessResult result = runQuillbrook({}, dir.path());
   EXPECT_EQ(result.output, joined(usageLines()));
-  EXPECT_EQ(result.errors, joined({"[-sw] [-cdb compilation_database]",
+  EXPECT_EQ(withoutCarriageReturns(result.errors), joined({"[-sw] [-cdb compilation_database]",
                                    "Quillbrook --help describes every option."}));
 }
