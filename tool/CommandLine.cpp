@@ -20,7 +20,7 @@ struct OptionWord {
 // the warnings all read this table; applyOption says what each one sets.
 const OptionWord OptionWords[] = {
     {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
-    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},  {"-map", true, false},
+    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},   {"-map", true, false},
 };
 
 const OptionWord* findOptionWord(const std::string& argument) {

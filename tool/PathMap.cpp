@@ -1,5 +1,6 @@
 #include "PathMap.h"
 
+#include "AbsolutePath.h"
 #include "ProjectGroup.h"
 #include "TextOps.h"
 #include "platform/Platform.h"
@@ -10,23 +11,31 @@ bool isSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-bool sameByte(char one, char other) {
-  if (isSeparator(one) && isSeparator(other))
-    return true;
-  return upperAscii(one) == upperAscii(other);
-}
-
-// True when `path` begins with `from` and the match ends at a component
-// boundary: the path's end, a separator, or a `from` that ends in one.
-bool beginsWith(const std::string& path, const std::string& from) {
-  if (path.size() < from.size())
-    return false;
-  for (std::size_t i = 0; i < from.size(); ++i) {
-    if (!sameByte(path[i], from[i]))
-      return false;
+// The length of the start of `path` that `from` names, ending at a
+// component boundary (the path's end, a separator, or a `from` that ends
+// in one); npos when it names none. A run of separators counts as one, as
+// a joined path holds "\\" where the project folder met a relative name.
+std::string::size_type matchedLength(const std::string& path, const std::string& from) {
+  std::string::size_type p = 0;
+  std::string::size_type f = 0;
+  while (f < from.size()) {
+    if (p >= path.size())
+      return std::string::npos;
+    if (isSeparator(from[f]) && isSeparator(path[p])) {
+      while (f < from.size() && isSeparator(from[f]))
+        ++f;
+      while (p < path.size() && isSeparator(path[p]))
+        ++p;
+      continue;
+    }
+    if (upperAscii(from[f]) != upperAscii(path[p]))
+      return std::string::npos;
+    ++f;
+    ++p;
   }
-  return path.size() == from.size() || isSeparator(path[from.size()]) ||
-         isSeparator(from.back());
+  if (p == path.size() || isSeparator(path[p]) || isSeparator(from.back()))
+    return p;
+  return std::string::npos;
 }
 
 void mapTree(ProjectGroup& group, PathMap& map) {
@@ -42,18 +51,19 @@ void mapTree(ProjectGroup& group, PathMap& map) {
 
 bool PathMap::add(const std::string& value) {
   const std::string::size_type equals = value.find('=');
-  if (equals == std::string::npos || equals == 0)
+  if (equals == std::string::npos || equals == 0 || equals + 1 == value.size())
     return false;
-  rules.push_back(
-      Rule{value, value.substr(0, equals), platform::pathArgument(value.substr(equals + 1))});
+  rules.push_back(Rule{value, value.substr(0, equals),
+                       makeAbsolutePath(platform::pathArgument(value.substr(equals + 1)))});
   return true;
 }
 
 bool PathMap::apply(std::string& path) {
   for (Rule& rule : rules) {
-    if (!beginsWith(path, rule.from))
+    const std::string::size_type length = matchedLength(path, rule.from);
+    if (length == std::string::npos)
       continue;
-    std::string rest = path.substr(rule.from.size());
+    std::string rest = path.substr(length);
     // One separator where TO ends in one and the rest starts with one.
     if (!rest.empty() && !rule.to.empty() && isSeparator(rest[0]) && isSeparator(rule.to.back()))
       rest.erase(0, 1);

@@ -12,14 +12,14 @@ class ProjectGroup;
 
 class PathMap {
 public:
-  // Adds one "FROM=TO" value; false, adding nothing, when it has no "=" or
-  // an empty FROM. TO is a path argument of this host.
+  // Adds one "FROM=TO" value; false, adding nothing, when FROM or TO is
+  // empty. TO is a path argument of this host, made absolute.
   bool add(const std::string& value);
   bool empty() const { return rules.empty(); }
 
   // Replaces the first FROM that `path` begins with at a component
-  // boundary (ASCII case ignored, "\" and "/" alike) by its TO. False when
-  // none does.
+  // boundary (ASCII case ignored, "\" and "/" alike, a run of them as one)
+  // by its TO. False when none does.
   bool apply(std::string& path);
 
   // Maps every file and include path of the tree.
