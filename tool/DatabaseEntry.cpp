@@ -102,9 +102,12 @@ void DatabaseTally::warn(const std::string& path, const DatabaseRules& rules) co
     ::warn(database + ": left out " + std::to_string(driveIncludes.size()) +
            " include folders with a drive letter, which this host has not, first: " +
            firstDriveInclude + " (" + MapHint + ")");
-  if (sources > 0 && rules.compiler == CompilerFamily::Unknown)
+  if (sources == 0 || rules.compiler != CompilerFamily::Unknown)
+    return;
+  if (rules.device.empty())
+    ::warn(database + ": the project's compiler was not recognised and it names no device, so "
+                      "its entries carry none of the compiler's own macros");
+  else
     ::warn(database + ": the project's compiler was not recognised, so its entries carry only "
-                      "the macros of the device family" +
-           (rules.device.empty() ? std::string(", and the project names no device")
-                                 : " of " + rules.device));
+                      "the macros of the device family of " + rules.device);
 }
