@@ -7,9 +7,10 @@
 
 #include <string>
 
-// A tool path with each run of backslashes made one (a leading pair, as in
-// "\\server\share", stays) and every "." component taken out; ".." stays,
-// since a symbolic link makes its meaning depend on the disk.
+// A tool path with each run of backslashes made one (on a host with drives
+// a leading pair, as in "\\server\share", stays) and every "." component
+// taken out; ".." stays, since a symbolic link makes its meaning depend on
+// the disk.
 std::string cleanToolPath(const std::string& path);
 
 // True for "X:..." paths, which name a drive.
