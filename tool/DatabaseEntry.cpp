@@ -100,8 +100,9 @@ void DatabaseTally::warn(const std::string& path, const DatabaseRules& rules) co
            firstMissing + " (" + MapHint + ")");
   if (!driveIncludes.empty())
     ::warn(database + ": left out " + std::to_string(driveIncludes.size()) +
-           " include folders with a drive letter, which this host has not, first: " +
-           firstDriveInclude + " (" + MapHint + ")");
+           (driveIncludes.size() == 1 ? " include folder" : " include folders") +
+           " with a drive letter, which this host does not have, first: " + firstDriveInclude +
+           " (" + MapHint + ")");
   if (sources == 0 || rules.compiler != CompilerFamily::Unknown)
     return;
   if (rules.device.empty())
