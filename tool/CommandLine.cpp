@@ -20,7 +20,7 @@ struct OptionWord {
 // the warnings all read this table; applyOption says what each one sets.
 const OptionWord OptionWords[] = {
     {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
-    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},
+    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},   {"-map", true, false},
 };
 
 const OptionWord* findOptionWord(const std::string& argument) {
@@ -83,6 +83,8 @@ void applyOption(const std::string& word, const std::string& value,
     converter.readSwitches = true;
   else if (word == "-cdb")
     converter.compilationDatabase = absoluteArgument(value);
+  else if (word == "-map" && !converter.pathMap.add(value))
+    warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
 
 bool isPathOption(const std::string& argument) {
