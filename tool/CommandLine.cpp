@@ -40,6 +40,8 @@ const OptionWord OptionWords[] = {
      "also read the -D and -I compiler switches of the project's tool settings"},
     {"-cdb", true, true, "compilation_database",
      "also write a JSON compilation database of the C and C++ sources to this path"},
+    {"-map", true, false, "FROM=TO",
+     "write every source and include path under the folder FROM as under TO; may be repeated"},
 };
 
 // Asked for anywhere on the command line, these answer instead of a run.
@@ -106,6 +108,8 @@ void applyOption(const std::string& word, const std::string& value,
     converter.readSwitches = true;
   else if (word == "-cdb")
     converter.compilationDatabase = absoluteArgument(value);
+  else if (word == "-map" && !converter.pathMap.add(value))
+    warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
 
 bool isPathOption(const std::string& argument) {
