@@ -5,6 +5,7 @@
 #include "Console.h"
 #include "Errors.h"
 #include "ProjectWarnings.h"
+#include "SourceFolders.h"
 #include "TextOps.h"
 #include "platform/Platform.h"
 
@@ -81,4 +82,18 @@ void ProjectConverter::readProject() {
   parser.open(*this);
   parser.parse();
   warnAboutProject(sourceProject, extensions, parser.getFindings());
+  if (!pathMap.empty()) {
+    pathMap.applyToTree(*rootGroup);
+    for (const std::string& value : pathMap.unused())
+      warn("-map \"" + value + "\" matched no path of the project");
+  }
+  const ProjectBuild& build = parser.getBuild();
+  if (build.sourceDirBuilds)
+    rootGroup->sourceFolderIncludes = sourceFolderIncludes(*rootGroup, build.relativeIncludes);
+}
+
+DatabaseRules ProjectConverter::databaseRules() const {
+  const ProjectBuild& build = parser.getBuild();
+  return DatabaseRules{mcpCompiler(build.toolchain), build.toolchain.device,
+                       build.sourceDirBuilds, build.relativeIncludes};
 }

@@ -1,9 +1,10 @@
 #ifndef MPLABCONVERTER_H
 #define MPLABCONVERTER_H
 
+#include "LineSplitter.h"
 #include "MPLABConverterBase.h"
+#include "ToolErrors.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -39,6 +40,7 @@ public slots:
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
     void readFromStdout();
+    void readFromStderr();
     void processExit();
     void processError(QProcess::ProcessError error);
 
@@ -57,6 +59,7 @@ private:
 
     void validatePage0();
     void validatePage1();
+    void offerProjectName();
 
     QString browseForFile(const QString &caption, const QString &filter);
     QString browseForDirectory(const QString &caption);
@@ -66,9 +69,14 @@ private:
     QString buildExtensionList() const;
     QString buildSummary() const;
     QString switchesSummary() const;
+    QString databasePath() const;
+    QString databaseSummary() const;
     QStringList conversionArguments() const;
     void setRunning(bool running);
-    void showOutputLines(QByteArray lines);
+    void showOutputLines(const QStringList &lines);
+    void appendToolErrorLines(const QStringList &lines);
+    void reportWarnings();
+    void reportFailureReason();
 
     QList<std::pair<QString, QLineEdit *>> settingsEntries() const;
     void loadSettings();
@@ -76,8 +84,9 @@ private:
 
     QString extensionList;
     QProcess *conversionProcess;
-    // Output after the tool's last line end, shown once its line is whole.
-    QByteArray partialLine;
+    // The standard output and standard error of the latest run.
+    LineSplitter outputLines;
+    ToolErrors toolErrors;
     QString lastPath;
 };
 

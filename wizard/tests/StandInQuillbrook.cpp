@@ -1,11 +1,13 @@
 // Takes Quillbrook's place on PATH in the wizard's tests. It records its
 // arguments, one a line, into $STANDIN_ARGS_FILE, prints $STANDIN_LINES lines
 // ("line 1", "line 2", ...) a little apart so that each arrives on its own,
-// waits while $STANDIN_HOLD_FILE names a file that does not exist yet, and
-// then exits with $STANDIN_EXIT (default 0), crashes if $STANDIN_CRASH is set
-// or calls abort() if $STANDIN_ABORT is set. With $STANDIN_PIECES set, each
-// line goes out in three writes, the CR LF line end split between the last
-// two, and the last line has no line end.
+// each of the first $STANDIN_WARNINGS of them followed on standard error by
+// "Quillbrook: warning: warning N", then $STANDIN_REASON on standard error
+// if set, waits while $STANDIN_HOLD_FILE names a file that does not exist
+// yet, and then exits with $STANDIN_EXIT (default 0), crashes if
+// $STANDIN_CRASH is set or calls abort() if $STANDIN_ABORT is set. With
+// $STANDIN_PIECES set, each line goes out in three writes, the CR LF line
+// end split between the last two, and the last line has no line end.
 
 #include <chrono>
 #include <cstdio>
@@ -45,10 +47,16 @@ void writeOut(const std::string &text)
     pause(50);
 }
 
-void printLines(int lines)
+void printLines(int lines, int warnings)
 {
-    for (int i = 1; i <= lines; ++i)
+    for (int i = 1; i <= lines; ++i) {
         writeOut("line " + std::to_string(i) + "\n");
+        if (i <= warnings) {
+            std::fprintf(stderr, "Quillbrook: warning: warning %d\n", i);
+            std::fflush(stderr);
+            pause(50);
+        }
+    }
 }
 
 void printInPieces(int lines)
@@ -87,7 +95,11 @@ int main(int argc, char *argv[])
     if (*environment("STANDIN_PIECES"))
         printInPieces(lines);
     else
-        printLines(lines);
+        printLines(lines, std::atoi(environment("STANDIN_WARNINGS")));
+    if (*environment("STANDIN_REASON")) {
+        std::fprintf(stderr, "%s\n", environment("STANDIN_REASON"));
+        std::fflush(stderr);
+    }
 
     const char *hold = environment("STANDIN_HOLD_FILE");
     for (int waited = 0; *hold && !exists(hold) && waited < 30000; waited += 20)

@@ -139,7 +139,8 @@ StandIn::~StandIn()
 {
     qputenv("PATH", previousPath);
     for (const char *name : {"STANDIN_ARGS_FILE", "STANDIN_LINES", "STANDIN_EXIT",
-                             "STANDIN_CRASH", "STANDIN_ABORT", "STANDIN_PIECES", "STANDIN_HOLD_FILE"})
+                             "STANDIN_CRASH", "STANDIN_ABORT", "STANDIN_PIECES", "STANDIN_HOLD_FILE",
+                             "STANDIN_WARNINGS", "STANDIN_REASON"})
         qunsetenv(name);
 }
 
@@ -152,6 +153,16 @@ void StandIn::printLinesInPieces(int count)
 {
     printLines(count);
     qputenv("STANDIN_PIECES", "1");
+}
+
+void StandIn::warnAfterLines(int count)
+{
+    qputenv("STANDIN_WARNINGS", QByteArray::number(count));
+}
+
+void StandIn::endWithErrorLine(const QByteArray &line)
+{
+    qputenv("STANDIN_REASON", line);
 }
 
 void StandIn::exitWith(int status)

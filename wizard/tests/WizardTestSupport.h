@@ -77,6 +77,10 @@ public:
     void printLines(int count);
     // The lines in pieces, CR LF line ends split, the last without one.
     void printLinesInPieces(int count);
+    // Each of the first `count` lines is followed by a warning on standard error.
+    void warnAfterLines(int count);
+    // The last line on standard error, after the printed lines.
+    void endWithErrorLine(const QByteArray &line);
     void exitWith(int status);
     void crash();
     void abort();
