@@ -45,23 +45,45 @@ std::vector<std::string> settingsArguments(const ProjectGroup& group) {
   return arguments;
 }
 
-void appendCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
-                    const std::string& directory, std::vector<CompileCommand>& commands) {
+// The entry of one compiled source: everything that goes into it is decided
+// here.
+CompileCommand compileCommand(const std::string& directory, const std::string& file,
+                              const std::vector<std::string>& settings) {
+  const std::string path = platform::hostPath(file);
+  CompileCommand command{directory, path, {"cc"}};
+  command.arguments.insert(command.arguments.end(), settings.begin(), settings.end());
+  command.arguments.push_back("-c");
+  command.arguments.push_back(path);
+  return command;
+}
+
+void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
+                     const std::string& directory, const CompileCommandSink& sink) {
   const ProjectGroup& owner = hasSettings(group) ? group : settingsOwner;
   const std::vector<std::string> settings = settingsArguments(owner);
   for (const std::string& file : group.files) {
-    if (!isCompiledSource(file))
-      continue;
-    const std::string path = platform::hostPath(file);
-    CompileCommand command{directory, path, {"cc"}};
-    command.arguments.insert(command.arguments.end(), settings.begin(), settings.end());
-    command.arguments.push_back("-c");
-    command.arguments.push_back(path);
-    commands.push_back(command);
+    if (isCompiledSource(file))
+      sink(compileCommand(directory, file, settings));
   }
   for (const auto& child : group.children)
-    appendCommands(*child, owner, directory, commands);
+    produceCommands(*child, owner, directory, sink);
 }
+
+// The array's punctuation around its entries, as an indented JSON dump
+// writes it: "[" and a line end before the first entry, a comma and a line
+// end between two, a line end and "]" after the last; "[]" when empty.
+class ArrayPunctuation {
+public:
+  std::string beforeEntry() {
+    const bool first = !started;
+    started = true;
+    return first ? "[\n" : ",\n";
+  }
+  std::string end() const { return started ? "\n]\n" : "[]\n"; }
+
+private:
+  bool started = false;
+};
 
 std::string utf8(const std::string& text, std::string& firstConverted) {
   if (isUtf8(text))
@@ -82,38 +104,56 @@ bool isCompiledSource(const std::string& file) {
   return extension == "C" || extension == "CPP" || extension == "CC" || extension == "CXX";
 }
 
+void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
+                           const CompileCommandSink& sink) {
+  produceCommands(root, root, platform::hostPath(projectFolder(sourceProject)), sink);
+}
+
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
                                             const std::string& sourceProject) {
   std::vector<CompileCommand> commands;
-  appendCommands(root, root, platform::hostPath(projectFolder(sourceProject)), commands);
+  forEachCompileCommand(root, sourceProject,
+                        [&commands](const CompileCommand& command) { commands.push_back(command); });
   return commands;
+}
+
+std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
+  nlohmann::ordered_json entry;
+  entry["directory"] = utf8(command.directory, firstConverted);
+  entry["file"] = utf8(command.file, firstConverted);
+  entry["arguments"] = nlohmann::ordered_json::array();
+  for (const std::string& argument : command.arguments)
+    entry["arguments"].push_back(utf8(argument, firstConverted));
+  // Indented one level deeper, as the entry sits inside the array. Strings
+  // hold no raw line feed (JSON escapes it), so every one is a line end.
+  std::string text = "  " + entry.dump(2);
+  replaceAll(text, "\n", "\n  ");
+  return text;
 }
 
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted) {
-  nlohmann::ordered_json database = nlohmann::ordered_json::array();
-  // Converted in the order they are written, so the first one named is the
-  // first in the file.
-  for (const CompileCommand& command : commands) {
-    nlohmann::ordered_json entry;
-    entry["directory"] = utf8(command.directory, firstConverted);
-    entry["file"] = utf8(command.file, firstConverted);
-    entry["arguments"] = nlohmann::ordered_json::array();
-    for (const std::string& argument : command.arguments)
-      entry["arguments"].push_back(utf8(argument, firstConverted));
-    database.push_back(entry);
-  }
-  return database.dump(2) + "\n";
+  ArrayPunctuation punctuation;
+  std::string text;
+  for (const CompileCommand& command : commands)
+    text += punctuation.beforeEntry() + compileCommandJson(command, firstConverted);
+  return text + punctuation.end();
 }
 
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
                               const std::string& path) {
   std::string firstConverted;
-  const std::string json =
-      compilationDatabaseJson(compileCommands(root, sourceProject), firstConverted);
   TextFileWriter out(path);
   printLine("  Creating Compilation Database - " + path);
-  out.writeBytes(json);
+  ArrayPunctuation punctuation;
+  // Each entry is written as soon as it is made, so the database never has
+  // to fit in memory.
+  forEachCompileCommand(root, sourceProject, [&](const CompileCommand& command) {
+    const std::string entry = compileCommandJson(command, firstConverted);
+    out.writeBytes(punctuation.beforeEntry());
+    out.writeBytes(entry);
+  });
+  out.writeBytes(punctuation.end());
   out.close();
   if (!firstConverted.empty())
     warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +

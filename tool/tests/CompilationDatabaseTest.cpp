@@ -156,3 +156,21 @@ TEST(CompilationDatabase, WritesTheFileAndWarnsOnceAboutTheFirstConvertedText) {
   const nlohmann::json parsed = nlohmann::json::parse(readBytes(dir.path() / "compile_commands.json"));
   EXPECT_EQ(parsed.size(), 2u);
 }
+
+// Written entry by entry, the file still reads as one indented dump of the
+// whole array would: empty, one entry and several.
+TEST(CompilationDatabase, EntriesWrittenOneByOneMakeTheWholeArraysText) {
+  const CompileCommand one{"C:\\w", "a.c", {"cc", "-DX=\"1\"", "-c", "a.c"}};
+  const CompileCommand two{"C:\\w", "b.c", {"cc", "-c", "b.c"}};
+  for (const std::vector<CompileCommand>& commands :
+       {std::vector<CompileCommand>{}, {one}, {one, two, one}}) {
+    SCOPED_TRACE(commands.size());
+    nlohmann::ordered_json whole = nlohmann::ordered_json::array();
+    for (const CompileCommand& command : commands)
+      whole.push_back({{"directory", command.directory},
+                       {"file", command.file},
+                       {"arguments", command.arguments}});
+    std::string firstConverted;
+    EXPECT_EQ(compilationDatabaseJson(commands, firstConverted), whole.dump(2) + "\n");
+  }
+}
