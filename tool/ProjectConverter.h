@@ -14,6 +14,8 @@
 struct AnalyserTemplate {
   bool readable = false;
   std::string text;
+  // Why it could not be read, in the system's words.
+  std::string failure;
 };
 
 // The settings of one conversion, the group tree that mirrors the MPLAB

@@ -112,10 +112,16 @@ TEST(UserFiles, PathsWithANulByteAreRefusedByTheHost) {
     const ProcessResult result = runQuillbrook({"demo.mcp", "out"}, dir.path());
 
     EXPECT_EQ(result.exitCode, 1);
+    // The NUL byte is shown, never written raw, on both channels.
+    std::string shown = name;
+    shown.replace(shown.find(nul), 1, "\\0");
     const std::string failed = result.output.substr(result.output.rfind("\nCould not") + 1);
-    EXPECT_EQ(failed.substr(0, failed.find(nul)),
+    EXPECT_EQ(failed.substr(0, failed.find('\n')),
               "Could not create directory: " + dir.toolPath("out\\demo") + "\\" +
-                  name.substr(0, name.find(nul)));
+                  shown.substr(0, shown.find('\\', shown.find("\\0") + 2)));
+    EXPECT_EQ(result.output.find(nul), std::string::npos);
+    EXPECT_EQ(result.errors.find(nul), std::string::npos);
+    EXPECT_NE(result.errors.find("holds a NUL byte"), std::string::npos) << result.errors;
     EXPECT_EQ(result.output.find("Completed"), std::string::npos);
     // Nothing was made under the cut-off names.
     EXPECT_FALSE(fs::exists(dir.path() / "out" / "demo" / "a"));

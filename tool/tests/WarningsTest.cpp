@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Platform.h"
 #include "support/RunQuillbrook.h"
 
 namespace fs = std::filesystem;
@@ -143,7 +144,8 @@ TEST_F(Warnings, MissingPersonalitiesAreNamed) {
   EXPECT_EQ(linesOf(result.errors),
             (Lines{Prefix + "no compiler personality was given: \"-cp\" is missing",
                    Prefix + "could not read the template analyser personality " +
-                       dir.toolPath("missing.p_a")}));
+                       platform::hostPath(dir.toolPath("missing.p_a")) +
+                       ": No such file or directory"}));
 }
 
 // The two compiler lines quoted from real projects of the 16-bit and 32-bit
