@@ -29,7 +29,7 @@ bool leavesDestination(const std::string& name) {
 }  // namespace
 
 int ProjectConverter::writeProject() {
-  refuseInputsAsOutputs();
+  refuseUnsafeOutputs();
   // Read once for every copy that is due.
   if (!analyserPersonality.empty()) {
     analyserTemplate.readable = readTextForCopy(analyserPersonality, analyserTemplate.text);

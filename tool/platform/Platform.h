@@ -58,6 +58,14 @@ bool closeFile(std::FILE* file);
 // ("No such file or directory"). Asked right after the failure.
 std::string lastFailure();
 
+// Why this host cannot hold a file or folder named `component` (one part of
+// a path, no separator), or empty when it can.
+std::string nameRule(const std::string& component);
+
+// True when the host takes two names that differ only in letter case for
+// one file.
+bool namesIgnoreCase();
+
 // True when both paths name one existing file or folder, whatever their
 // spelling: same device and inode, or same volume and file index.
 bool sameFile(const std::string& first, const std::string& second);

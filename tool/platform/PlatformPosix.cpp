@@ -100,6 +100,16 @@ std::FILE* openForWriting(const std::string& path) {
   return std::fopen(hostPath(path).c_str(), "wb");
 }
 
+std::string nameRule(const std::string&) {
+  // Any byte but "/" and NUL may stand in a name; both are dealt with
+  // before a name gets here.
+  return std::string();
+}
+
+bool namesIgnoreCase() {
+  return false;
+}
+
 bool sameFile(const std::string& first, const std::string& second) {
   struct stat one;
   struct stat other;

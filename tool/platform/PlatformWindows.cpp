@@ -23,6 +23,7 @@
 #include <sys/types.h>
 
 #include "platform/HostGuard.h"
+#include "platform/WindowsNames.h"
 
 namespace {
 
@@ -121,6 +122,14 @@ std::FILE* openForWriting(const std::string& path) {
   if (refused(HostCall::OpenForWriting, path))
     return nullptr;
   return _fsopen(path.c_str(), "wb", _SH_DENYNO);
+}
+
+std::string nameRule(const std::string& component) {
+  return windowsNameRule(component);
+}
+
+bool namesIgnoreCase() {
+  return true;
 }
 
 bool sameFile(const std::string& first, const std::string& second) {

@@ -72,9 +72,12 @@ void expectOutcome(const Scenario& scenario, const Run& run, const HostCall& fai
                    const TempDir& dir) {
   const std::string last = lastLine(run.result.output);
   const std::string& kind = failed.kind;
-  if (kind == "open-read" && failed.path == dir.toolPath(scenario.projectFile)) {
+  // Only the project file is read block by block; a failed read is not
+  // taken for its end.
+  if ((kind == "open-read" && failed.path == dir.toolPath(scenario.projectFile)) ||
+      kind == "read") {
     EXPECT_EQ(run.result.exitCode, 1);
-    EXPECT_EQ(last, "Could not open file: " + failed.path);
+    EXPECT_EQ(last, "Could not open file: " + dir.toolPath(scenario.projectFile));
   } else if (kind == "open-read" &&
              failed.path == (scenario.compiler.empty() ? "" : dir.toolPath(scenario.compiler))) {
     EXPECT_EQ(run.result.exitCode, 0);
@@ -104,6 +107,12 @@ void expectOutcome(const Scenario& scenario, const Run& run, const HostCall& fai
   }
   EXPECT_EQ(run.result.output.find("Tarn/Tarn++ Project Completed!") == std::string::npos,
             run.result.exitCode == 1);
+  // A stop says why on standard error, in the system's words.
+  if (run.result.exitCode == 1) {
+    EXPECT_NE(run.result.errors.find("Quillbrook: error: "), std::string::npos);
+    EXPECT_NE(run.result.errors.find(": Input/output error\n"), std::string::npos)
+        << run.result.errors;
+  }
   for (const auto& input : scenario.inputs)
     EXPECT_EQ(readBytes(dir.path() / input.first), input.second) << input.first;
 }
@@ -187,4 +196,28 @@ TEST(FaultInjection, SwitchesAndCompilationDatabase) {
   const std::size_t injected = failEachCall(scenario);
   EXPECT_GT(injected, 20u);
   std::printf("injected %zu failures\n", injected);
+}
+
+// A project larger than one read: a read failing part way must not pass for
+// the end of the file.
+TEST(FaultInjection, AProjectReadInSeveralBlocks) {
+  std::vector<std::string> lines{"subfolder_src=src", "[FILE_SUBFOLDERS]"};
+  for (int i = 0; i < 3000; ++i)
+    lines.push_back("file_" + std::to_string(i) + "=src");
+  lines.push_back("[FILE_INFO]");
+  for (int i = 0; i < 3000; ++i)
+    lines.push_back("file_" + std::to_string(i) + "=C:\\work\\source_" + std::to_string(i) + ".c");
+  Scenario scenario;
+  scenario.inputs = {{"big.mcp", crlfLines(lines)}, {"c.p_c", "compiler\r\n"}};
+  scenario.arguments = {"big.mcp", "out", "-cp", "c.p_c"};
+  scenario.projectFile = "big.mcp";
+  scenario.compiler = "c.p_c";
+  std::size_t reads = 0;
+  {
+    TempDir dir;
+    for (const HostCall& call : runFailing(scenario, 0, dir).calls)
+      reads += call.kind == "read" ? 1 : 0;
+  }
+  EXPECT_GE(reads, 3u);
+  failEachCall(scenario);
 }

@@ -22,6 +22,7 @@ const char* kindName(platform::HostCall call) {
     case platform::HostCall::OpenForReading: return "open-read";
     case platform::HostCall::OpenForWriting: return "open-write";
     case platform::HostCall::MakeDirectory: return "make-directory";
+    case platform::HostCall::Read: return "read";
     case platform::HostCall::Write: return "write";
     case platform::HostCall::Flush: return "flush";
     case platform::HostCall::Close: return "close";
