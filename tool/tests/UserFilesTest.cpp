@@ -53,6 +53,16 @@ TEST(UserFiles, AnInputThatIsAlsoAnOutputIsRefusedBeforeAnythingIsMade) {
        "out\\demo.prj", "out/demo.prj"},
       // The compilation database, when asked for, is an output too.
       {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", ".\\c.p_c"}, ".\\c.p_c", "c.p_c"},
+      // Nor may it replace another output of the run: the later one is
+      // refused, whether the earlier exists or is still to be made.
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "out\\demo.prj"}, "out\\demo.prj",
+       "out/demo.prj"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-pn", "P", "-cdb", "out\\\\.\\P.prj"},
+       "out\\\\.\\P.prj", "c.p_c"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "out\\demo\\person\\demo.p_a"},
+       "out\\demo\\person\\demo.p_a", "out/demo/person/demo.p_a"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "out\\person\\demo.p_s"},
+       "out\\person\\demo.p_s", "c.p_c"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments[3 % c.arguments.size()]);
