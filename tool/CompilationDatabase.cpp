@@ -1,7 +1,5 @@
 #include "CompilationDatabase.h"
 
-#include <nlohmann/json.hpp>
-
 #include "Console.h"
 #include "ProjectGroup.h"
 #include "TextFile.h"
@@ -85,6 +83,35 @@ private:
   bool started = false;
 };
 
+// A JSON string of UTF-8 text: quotes, backslashes and control characters
+// escaped, every other byte as it is. Written by hand rather than through a
+// JSON document, which cannot be trusted to stay whole when memory runs out
+// part way.
+void appendJsonString(std::string& out, const std::string& text) {
+  static const char Hex[] = "0123456789abcdef";
+  out += '"';
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          out += "\\u00";
+          out += Hex[(c >> 4) & 0xF];
+          out += Hex[c & 0xF];
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+}
+
 std::string utf8(const std::string& text, std::string& firstConverted) {
   if (isUtf8(text))
     return text;
@@ -118,16 +145,16 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 }
 
 std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
-  nlohmann::ordered_json entry;
-  entry["directory"] = utf8(command.directory, firstConverted);
-  entry["file"] = utf8(command.file, firstConverted);
-  entry["arguments"] = nlohmann::ordered_json::array();
-  for (const std::string& argument : command.arguments)
-    entry["arguments"].push_back(utf8(argument, firstConverted));
-  // Indented one level deeper, as the entry sits inside the array. Strings
-  // hold no raw line feed (JSON escapes it), so every one is a line end.
-  std::string text = "  " + entry.dump(2);
-  replaceAll(text, "\n", "\n  ");
+  std::string text = "  {\n    \"directory\": ";
+  appendJsonString(text, utf8(command.directory, firstConverted));
+  text += ",\n    \"file\": ";
+  appendJsonString(text, utf8(command.file, firstConverted));
+  text += ",\n    \"arguments\": [";
+  for (std::size_t i = 0; i < command.arguments.size(); ++i) {
+    text += i == 0 ? "\n      " : ",\n      ";
+    appendJsonString(text, utf8(command.arguments[i], firstConverted));
+  }
+  text += command.arguments.empty() ? "]\n  }" : "\n    ]\n  }";
   return text;
 }
 

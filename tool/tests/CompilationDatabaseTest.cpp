@@ -160,7 +160,8 @@ TEST(CompilationDatabase, WritesTheFileAndWarnsOnceAboutTheFirstConvertedText) {
 // Written entry by entry, the file still reads as one indented dump of the
 // whole array would: empty, one entry and several.
 TEST(CompilationDatabase, EntriesWrittenOneByOneMakeTheWholeArraysText) {
-  const CompileCommand one{"C:\\w", "a.c", {"cc", "-DX=\"1\"", "-c", "a.c"}};
+  const CompileCommand one{"C:\\w \xC3\xA9", "a.c",
+                          {"cc", "-DX=\"1\"", "-DT=\t\x01\x1F\x7F\b\f\r\n\\", "-c", "a.c"}};
   const CompileCommand two{"C:\\w", "b.c", {"cc", "-c", "b.c"}};
   for (const std::vector<CompileCommand>& commands :
        {std::vector<CompileCommand>{}, {one}, {one, two, one}}) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -56,11 +57,11 @@ struct Run {
   std::vector<HostCall> calls;
 };
 
-Run runFailing(const Scenario& scenario, long failAt, const TempDir& dir) {
+Run runFailing(const Scenario& scenario, const std::string& failAt, const TempDir& dir) {
   for (const auto& input : scenario.inputs)
     writeBytes(dir.path() / input.first, input.second);
   fs::create_directories(dir.path() / "out");
-  std::vector<std::string> arguments{std::to_string(failAt), (dir.path() / "calls.log").string()};
+  std::vector<std::string> arguments{failAt, (dir.path() / "calls.log").string()};
   arguments.insert(arguments.end(), scenario.arguments.begin(), scenario.arguments.end());
   Run run;
   run.result = runProcess(QUILLBROOK_FAULTY_EXE, arguments, dir.path().string());
@@ -122,14 +123,14 @@ std::size_t failEachCall(const Scenario& scenario) {
   std::vector<HostCall> clean;
   {
     TempDir dir;
-    const Run run = runFailing(scenario, 0, dir);
+    const Run run = runFailing(scenario, "0", dir);
     EXPECT_EQ(run.result.exitCode, 0);
     EXPECT_EQ(lastLine(run.result.output), "Tarn/Tarn++ Project Completed!");
     clean = run.calls;
   }
   for (std::size_t n = 1; n <= clean.size(); ++n) {
     TempDir dir;
-    const Run run = runFailing(scenario, static_cast<long>(n), dir);
+    const Run run = runFailing(scenario, std::to_string(n), dir);
     if (run.calls.size() < n) {
       ADD_FAILURE() << "call " << n << " did not happen again";
       continue;
@@ -215,9 +216,46 @@ TEST(FaultInjection, AProjectReadInSeveralBlocks) {
   std::size_t reads = 0;
   {
     TempDir dir;
-    for (const HostCall& call : runFailing(scenario, 0, dir).calls)
+    for (const HostCall& call : runFailing(scenario, "0", dir).calls)
       reads += call.kind == "read" ? 1 : 0;
   }
   EXPECT_GE(reads, 3u);
   failEachCall(scenario);
+}
+
+// Memory running out at any allocation of a run: never silence. The run
+// stops with a failure line, says "out of memory", and loses no input.
+TEST(FaultInjection, EveryAllocationMayFail) {
+  const fs::path examples = EXAMPLES_DIR;
+  Scenario scenario;
+  scenario.inputs = {{"blinky.mcp", fileText(examples / "blinky" / "blinky.mcp")},
+                     {"t.p_a", "-template\r\n"}};
+  scenario.arguments = {"blinky.mcp", "out", "-ap", "t.p_a", "-sw", "-cdb", "out\\cc.json"};
+  long total = 0;
+  {
+    TempDir dir;
+    const ::Run clean = runFailing(scenario, "alloc:0", dir);
+    ASSERT_EQ(clean.result.exitCode, 0);
+    ASSERT_FALSE(clean.calls.empty());
+    total = std::stol(clean.calls.back().path);
+  }
+  ASSERT_GT(total, 100);
+  // Spread over the whole run, and every one of the last few.
+  const long stride = std::max(1L, total / 300);
+  std::vector<long> failing;
+  for (long n = 1; n <= total; n += stride)
+    failing.push_back(n);
+  for (long n = std::max(1L, total - 10); n <= total; ++n)
+    failing.push_back(n);
+  for (long n : failing) {
+    SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(total));
+    TempDir dir;
+    const ::Run run = runFailing(scenario, "alloc:" + std::to_string(n), dir);
+    EXPECT_EQ(run.result.exitCode, 1) << run.result.output << run.result.errors;
+    EXPECT_EQ(lastLine(run.result.output).rfind("Could not ", 0), 0u) << run.result.output;
+    EXPECT_NE(run.result.errors.find("out of memory\n"), std::string::npos) << run.result.errors;
+    for (const auto& input : scenario.inputs)
+      EXPECT_EQ(readBytes(dir.path() / input.first), input.second) << input.first;
+  }
+  std::printf("failed %zu of %ld allocations\n", failing.size(), total);
 }
