@@ -32,10 +32,6 @@ void warn(const std::string& text) {
   writeLine(stderr, "Quillbrook: warning: " + text);
 }
 
-void printStopReason(const std::string& text) {
-  writeLine(stderr, "Quillbrook: " + text);
-}
-
 void reportError(const std::string& text) {
   writeLine(stderr, "Quillbrook: error: " + text);
 }

@@ -27,9 +27,4 @@ void reportError(const std::string& text);
 // A tool path as a person at this host reads it: the host's separators.
 std::string displayPath(const std::string& path);
 
-// Says on standard error why a run stopped, as one line starting
-// "Quillbrook: ", for a person at a terminal. Standard output, the wizard's
-// protocol, is left alone.
-void printStopReason(const std::string& text);
-
 #endif
