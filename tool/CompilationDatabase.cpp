@@ -87,38 +87,46 @@ private:
 // escaped, every other byte as it is. Written by hand rather than through a
 // JSON document, which cannot be trusted to stay whole when memory runs out
 // part way.
-void appendJsonString(std::string& out, const std::string& text) {
-  static const char Hex[] = "0123456789abcdef";
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          out += "\\u00";
-          out += Hex[(c >> 4) & 0xF];
-          out += Hex[c & 0xF];
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
+// The JSON escape of one byte, or null for a byte that stands as it is.
+const char* escaped(unsigned char c) {
+  static const char* const Control[] = {
+      "\\u0000", "\\u0001", "\\u0002", "\\u0003", "\\u0004", "\\u0005", "\\u0006", "\\u0007",
+      "\\b",     "\\t",     "\\n",     "\\u000b", "\\f",     "\\r",     "\\u000e", "\\u000f",
+      "\\u0010", "\\u0011", "\\u0012", "\\u0013", "\\u0014", "\\u0015", "\\u0016", "\\u0017",
+      "\\u0018", "\\u0019", "\\u001a", "\\u001b", "\\u001c", "\\u001d", "\\u001e", "\\u001f"};
+  if (c < 0x20)
+    return Control[c];
+  if (c == '"')
+    return "\\\"";
+  if (c == '\\')
+    return "\\\\";
+  return nullptr;
 }
 
-std::string utf8(const std::string& text, std::string& firstConverted) {
-  if (isUtf8(text))
-    return text;
-  const std::string converted = windows1252ToUtf8(text);
-  if (firstConverted.empty())
-    firstConverted = converted;
-  return converted;
+// Appends `text` as a JSON string: quotes, backslashes and control
+// characters escaped, every other byte as it is; text that is not UTF-8 is
+// taken as Windows-1252 first. Written by hand rather than through a JSON
+// document, which does not stay whole when memory runs out part way.
+void appendJsonString(std::string& out, const std::string& text, std::string& firstConverted) {
+  if (!isUtf8(text)) {
+    const std::string converted = windows1252ToUtf8(text);
+    if (firstConverted.empty())
+      firstConverted = converted;
+    appendJsonString(out, converted, firstConverted);
+    return;
+  }
+  out += '"';
+  std::string::size_type start = 0;
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    const char* escape = escaped(static_cast<unsigned char>(text[i]));
+    if (escape == nullptr)
+      continue;
+    out.append(text, start, i - start);
+    out += escape;
+    start = i + 1;
+  }
+  out.append(text, start, std::string::npos);
+  out += '"';
 }
 
 }  // namespace
@@ -146,13 +154,13 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 
 std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
   std::string text = "  {\n    \"directory\": ";
-  appendJsonString(text, utf8(command.directory, firstConverted));
+  appendJsonString(text, command.directory, firstConverted);
   text += ",\n    \"file\": ";
-  appendJsonString(text, utf8(command.file, firstConverted));
+  appendJsonString(text, command.file, firstConverted);
   text += ",\n    \"arguments\": [";
   for (std::size_t i = 0; i < command.arguments.size(); ++i) {
     text += i == 0 ? "\n      " : ",\n      ";
-    appendJsonString(text, utf8(command.arguments[i], firstConverted));
+    appendJsonString(text, command.arguments[i], firstConverted);
   }
   text += command.arguments.empty() ? "]\n  }" : "\n    ]\n  }";
   return text;

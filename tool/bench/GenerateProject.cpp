@@ -205,6 +205,9 @@ void writeSwitchesProject(const char* path, std::uint64_t files, std::uint64_t d
   out.line("[FILE_SUBFOLDERS]");
   for (std::uint64_t i = 0; i < files; ++i)
     out.line(fileKey(i) + "=module_00");
+  // A section run ends at the first other line, which is not read again.
+  out.line("[GENERATED_FILES]");
+  out.line("type=4");
   out.line("[FILE_INFO]");
   for (std::uint64_t i = 0; i < files; ++i)
     out.line(fileKey(i) + "=..\\source\\unit_" + padded(i, 7) + ".c");
@@ -212,6 +215,7 @@ void writeSwitchesProject(const char* path, std::uint64_t files, std::uint64_t d
   for (std::uint64_t i = 0; i < definitions; ++i)
     switches += " -DOPT_" + padded(i, 5) + "=" + std::to_string(i);
   out.line("[SUITE_INFO]");
+  out.line("suite_state=");
   out.line("[TOOL_SETTINGS]");
   out.line("TS{25AC22BD-2378-4FDB-BFB6-7345A15512D3}=" + switches + " -O1");
 }
