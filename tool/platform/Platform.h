@@ -73,7 +73,7 @@ bool sameFile(const std::string& first, const std::string& second);
 // True when `path` is a regular file of more than zero bytes.
 bool hasContent(const std::string& path);
 
-// Makes standard output carry the tool's bytes unchanged, and makes a
+// Makes standard output and standard error carry the tool's bytes unchanged, and makes a
 // reader that goes away unable to end the run.
 void prepareConsole();
 

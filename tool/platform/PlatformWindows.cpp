@@ -147,8 +147,10 @@ bool hasContent(const std::string& path) {
 }
 
 // Windows has no SIGPIPE: a write to a closed pipe fails and is ignored.
+// Both channels end their lines in one LF, as on every host.
 void prepareConsole() {
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace platform

@@ -50,7 +50,12 @@ TEST(Reasons, EachFailureSaysWhyOnStandardError) {
       {"project file that is a folder",
        [](const fs::path& dir) { fs::create_directory(dir / "folder.mcp"); },
        {"folder.mcp", "out", "-cp", "c.p_c"}, "folder.mcp", "Could not open file: ",
-       "cannot open the project file ", "Is a directory"},
+       "cannot open the project file ",
+#ifdef _WIN32
+       "Permission denied"},
+#else
+       "Is a directory"},
+#endif
       {"output is an input", none, {"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "c.p_c"},
        "c.p_c", "Could not write file: ", "cannot write file ",
        "as the compilation database (-cdb) it would replace the compiler personality (-cp) "},
