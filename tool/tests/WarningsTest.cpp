@@ -22,7 +22,7 @@ Lines linesOf(const std::string& text) {
     if (end == std::string::npos)
       end = text.size();
     std::string line = text.substr(start, end - start);
-    // Standard error is in text mode on Windows.
+    // A CR LF line end is taken as well, should a channel be in text mode.
     if (!line.empty() && line.back() == '\r')
       line.pop_back();
     lines.push_back(line);
