@@ -89,8 +89,6 @@ void refuseFileName(const std::string& base, const std::string& created) {
   refuseNames(base, created, IOERROR::CannotWriteFile);
 }
 
-}  // namespace
-
 class OutputPlan {
 public:
   explicit OutputPlan(const ProjectConverter& converter) : converter(converter) {}
@@ -154,6 +152,8 @@ private:
   const ProjectConverter& converter;
   std::vector<PlannedFile> planned;
 };
+
+}  // namespace
 
 std::string ProjectConverter::projectFilePath() const {
   return destFolder + "\\" + projectName + ".prj";
