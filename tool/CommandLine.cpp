@@ -23,7 +23,7 @@ struct OptionWord {
 // the warnings all read this table; applyOption says what each one sets.
 const OptionWord OptionWords[] = {
     {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
-    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},
+    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},   {"-map", true, false},
 };
 
 const OptionWord* findOptionWord(const std::string& argument) {
@@ -86,6 +86,8 @@ void applyOption(const std::string& word, const std::string& value,
     converter.readSwitches = true;
   else if (word == "-cdb")
     converter.compilationDatabase = absoluteArgument(value, currentDirectory);
+  else if (word == "-map" && !converter.pathMap.add(value))
+    warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
 
 bool isPathOption(const std::string& argument) {

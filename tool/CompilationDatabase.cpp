@@ -25,46 +25,17 @@ bool hasSettings(const ProjectGroup& group) {
   return !group.includePaths.empty() || !group.defines.empty();
 }
 
-// The include paths as separate "-I" and path arguments, so a path with
-// blanks survives consumers that rebuild a command line from the list.
-std::vector<std::string> settingsArguments(const ProjectGroup& group) {
-  std::vector<std::string> arguments;
-  for (const std::string& path : group.includePaths) {
-    arguments.push_back("-I");
-    arguments.push_back(platform::hostPath(path));
-  }
-  for (const auto& [name, value] : group.defines) {
-    // An empty name defines nothing, and a bare "-D" would take the next
-    // argument for its name.
-    if (name.empty())
-      continue;
-    arguments.push_back("-D" + name + (value.empty() ? "" : "=" + value));
-  }
-  return arguments;
-}
-
-// The entry of one compiled source: everything that goes into it is decided
-// here.
-CompileCommand compileCommand(const std::string& directory, const std::string& file,
-                              const std::vector<std::string>& settings) {
-  const std::string path = platform::hostPath(file);
-  CompileCommand command{directory, path, {"cc"}};
-  command.arguments.insert(command.arguments.end(), settings.begin(), settings.end());
-  command.arguments.push_back("-c");
-  command.arguments.push_back(path);
-  return command;
-}
-
 void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
-                     const std::string& directory, const CompileCommandSink& sink) {
+                     DatabaseEntries& entries, const CompileCommandSink& sink) {
   const ProjectGroup& owner = hasSettings(group) ? group : settingsOwner;
-  const std::vector<std::string> settings = settingsArguments(owner);
   for (const std::string& file : group.files) {
-    if (isCompiledSource(file))
-      sink(compileCommand(directory, file, settings));
+    if (isCompiledSource(file)) {
+      CompileCommand command = entries.entry(file, owner);
+      sink(command);
+    }
   }
   for (const auto& child : group.children)
-    produceCommands(*child, owner, directory, sink);
+    produceCommands(*child, owner, entries, sink);
 }
 
 // The array's punctuation around its entries, as an indented JSON dump
@@ -83,10 +54,6 @@ private:
   bool started = false;
 };
 
-// A JSON string of UTF-8 text: quotes, backslashes and control characters
-// escaped, every other byte as it is. Written by hand rather than through a
-// JSON document, which cannot be trusted to stay whole when memory runs out
-// part way.
 // The JSON escape of one byte, or null for a byte that stands as it is.
 const char* escaped(unsigned char c) {
   static const char* const Control[] = {
@@ -140,15 +107,17 @@ bool isCompiledSource(const std::string& file) {
 }
 
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
-                           const CompileCommandSink& sink) {
-  produceCommands(root, root, platform::hostPath(projectFolder(sourceProject)), sink);
+                           const DatabaseRules& rules, const CompileCommandSink& sink) {
+  DatabaseEntries entries(root, projectFolder(sourceProject), rules);
+  produceCommands(root, root, entries, sink);
 }
 
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
-                                            const std::string& sourceProject) {
+                                            const std::string& sourceProject,
+                                            const DatabaseRules& rules) {
   std::vector<CompileCommand> commands;
-  forEachCompileCommand(root, sourceProject,
-                        [&commands](const CompileCommand& command) { commands.push_back(command); });
+  forEachCompileCommand(root, sourceProject, rules,
+                        [&commands](CompileCommand& command) { commands.push_back(command); });
   return commands;
 }
 
@@ -176,14 +145,17 @@ std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
 }
 
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const std::string& path) {
+                              const DatabaseRules& rules, const std::string& path) {
+  DatabaseTally tally;
   std::string firstConverted;
   TextFileWriter out(path);
   printLine("  Creating Compilation Database - " + path);
   ArrayPunctuation punctuation;
   // Each entry is written as soon as it is made, so the database never has
   // to fit in memory.
-  forEachCompileCommand(root, sourceProject, [&](const CompileCommand& command) {
+  forEachCompileCommand(root, sourceProject, rules, [&](CompileCommand& command) {
+    if (!tally.admit(command))
+      return;
     const std::string entry = compileCommandJson(command, firstConverted);
     out.writeBytes(punctuation.beforeEntry());
     out.writeBytes(entry);
@@ -193,4 +165,5 @@ void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourc
   if (!firstConverted.empty())
     warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +
          firstConverted);
+  tally.warn(path, rules);
 }

@@ -8,20 +8,16 @@
 #include <string>
 #include <vector>
 
-class ProjectGroup;
+#include "DatabaseEntry.h"
 
-// One entry of the database. Paths are in the host's own form.
-struct CompileCommand {
-  std::string directory;
-  std::string file;
-  std::vector<std::string> arguments;
-};
+class ProjectGroup;
 
 // True for the files the database lists: those whose extension, after the
 // last dot and in any case, is c, cpp, cc or cxx.
 bool isCompiledSource(const std::string& file);
 
-using CompileCommandSink = std::function<void(const CompileCommand&)>;
+// Takes each command as it is made; it may change it (DatabaseTally does).
+using CompileCommandSink = std::function<void(CompileCommand&)>;
 
 // Hands `sink` one command per compiled source of the tree, in project-file
 // order: a group's files, then those of its children, recursively. Each file
@@ -29,11 +25,12 @@ using CompileCommandSink = std::function<void(const CompileCommand&)>;
 // ancestor, that has any, as its analyser personality does. Only one command
 // is held at a time, so a database of any size needs the memory of one entry.
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
-                           const CompileCommandSink& sink);
+                           const DatabaseRules& rules, const CompileCommandSink& sink);
 
 // All the commands of forEachCompileCommand, gathered.
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
-                                            const std::string& sourceProject);
+                                            const std::string& sourceProject,
+                                            const DatabaseRules& rules = DatabaseRules());
 
 // One entry as it stands in the database's array, indented, without the
 // comma or line end between entries. A string that is not UTF-8 is taken as
@@ -45,9 +42,10 @@ std::string compileCommandJson(const CompileCommand& command, std::string& first
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted);
 
-// Writes the database of the tree to `path` and says so on the console.
-// Raises IOERROR CannotWriteFile.
+// Writes the database of the tree to `path` and says so on the console,
+// leaving out the sources that are not on this machine. Raises IOERROR
+// CannotWriteFile.
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const std::string& path);
+                              const DatabaseRules& rules, const std::string& path);
 
 #endif

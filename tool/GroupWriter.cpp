@@ -46,7 +46,7 @@ int ProjectConverter::writeProject() {
   });
   if (!compilationDatabase.empty()) {
     reportingOutOfMemory(compilationDatabase, [this] {
-      writeCompilationDatabase(*rootGroup, sourceProject, compilationDatabase);
+      writeCompilationDatabase(*rootGroup, sourceProject, databaseRules(), compilationDatabase);
     });
   }
   printLine("Tarn/Tarn++ Project Completed!");

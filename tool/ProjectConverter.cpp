@@ -7,6 +7,7 @@
 #include "Errors.h"
 #include "FailureReport.h"
 #include "ProjectWarnings.h"
+#include "SourceFolders.h"
 #include "TextOps.h"
 #include "platform/Platform.h"
 
@@ -80,4 +81,18 @@ void ProjectConverter::readProject() {
     throw AsciiReaderError(AsciiReaderError::OutOfMemory, OutOfMemoryReason);
   }
   warnAboutProject(sourceProject, extensions, parser.getFindings());
+  if (!pathMap.empty()) {
+    pathMap.applyToTree(*rootGroup);
+    for (const std::string& value : pathMap.unused())
+      warn("-map \"" + value + "\" matched no path of the project");
+  }
+  const ProjectBuild& build = parser.getBuild();
+  if (build.sourceDirBuilds)
+    rootGroup->sourceFolderIncludes = sourceFolderIncludes(*rootGroup, build.relativeIncludes);
+}
+
+DatabaseRules ProjectConverter::databaseRules() const {
+  const ProjectBuild& build = parser.getBuild();
+  return DatabaseRules{mcpCompiler(build.toolchain), build.toolchain.device,
+                       build.sourceDirBuilds, build.relativeIncludes};
 }

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "MplabProjectParser.h"
+#include "PathMap.h"
 #include "ProjectGroup.h"
+#include "DatabaseEntry.h"
 
 // The template analyser personality as its copies must hold it, read once
 // before any personality file is written.
@@ -45,8 +47,11 @@ public:
   // Performs the conversion and reports its failures; the exit status.
   int run();
   void checkCompilerPersonality();
-  // Reads the MPLAB project into the group tree. Raises AsciiReaderError.
+  // Reads the MPLAB project into the group tree, then applies "-map".
+  // Raises AsciiReaderError.
   void readProject();
+  // What the database needs to know of the project's build.
+  DatabaseRules databaseRules() const;
   // Writes the .prj file, the folders and the personality files. Raises
   // IOERROR.
   int writeProject();
@@ -73,6 +78,8 @@ public:
   bool readSwitches = false;
   // Where "-cdb" asks for a compilation database; empty: none is written.
   std::string compilationDatabase;
+  // "-map FROM=TO", in the order given.
+  PathMap pathMap;
 
 private:
   std::string sourceProject;
