@@ -149,6 +149,16 @@ ProcessResult runShell(const std::string& script, const fs::path& folder) {
   return runProcess("/bin/sh", {"-c", "Q='" QUILLBROOK_EXE "'; " + script}, folder.string());
 }
 
+// In a forked child: becomes the tool with `arguments`; never returns.
+[[noreturn]] void execQuillbrook(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv{const_cast<char*>(QUILLBROOK_EXE)};
+  for (const std::string& argument : arguments)
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  execv(QUILLBROOK_EXE, argv.data());
+  _exit(127);
+}
+
 // Runs the tool with its standard output a pipe nobody reads any more, and
 // SIGPIPE as a fresh process gets it; the exit status, -1 when killed.
 int runWithClosedOutput(const std::vector<std::string>& arguments, const fs::path& folder) {
@@ -163,12 +173,7 @@ int runWithClosedOutput(const std::vector<std::string>& arguments, const fs::pat
     close(ends[1]);
     if (chdir(folder.c_str()) != 0)
       _exit(127);
-    std::vector<char*> argv{const_cast<char*>(QUILLBROOK_EXE)};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(QUILLBROOK_EXE, argv.data());
-    _exit(127);
+    execQuillbrook(arguments);
   }
   close(ends[0]);
   close(ends[1]);
@@ -291,12 +296,7 @@ TEST(UserFiles, TheCurrentDirectoryIsReadOnce) {
     close(errors[1]);
     if (!freopen(outputFile.c_str(), "w", stdout) || chdir((dir.path() / "gone").c_str()) != 0)
       _exit(127);
-    std::vector<char*> argv{const_cast<char*>(QUILLBROOK_EXE)};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(QUILLBROOK_EXE, argv.data());
-    _exit(127);
+    execQuillbrook(arguments);
   }
   close(errors[1]);
   // Wait until the pipe is full and the run is stuck writing to it.
