@@ -20,7 +20,7 @@ struct OptionWord {
 // the warnings all read this table; applyOption says what each one sets.
 const OptionWord OptionWords[] = {
     {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
-    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},
+    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},  {"-conf", true, false},
 };
 
 const OptionWord* findOptionWord(const std::string& argument) {
@@ -83,6 +83,8 @@ void applyOption(const std::string& word, const std::string& value,
     converter.readSwitches = true;
   else if (word == "-cdb")
     converter.compilationDatabase = absoluteArgument(value);
+  else if (word == "-conf")
+    converter.configuration = value;
 }
 
 bool isPathOption(const std::string& argument) {
@@ -112,7 +114,7 @@ int convert(const std::vector<std::string>& arguments) {
   const std::string sourceProject = absoluteArgument(arguments[0]);
   const std::string destFolder = absoluteArgument(arguments[1]);
   ProjectConverter converter(sourceProject, destFolder);
-  converter.projectName = defaultProjectName(sourceProject);
+  converter.projectName = converter.defaultName();
   if (!applyOptions(arguments, converter))
     return 1;
   return converter.run();

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Console.h"
+#include "FileFlags.h"
 #include "ProjectGroup.h"
 #include "TextFile.h"
 #include "TextOps.h"
@@ -46,21 +47,23 @@ std::vector<std::string> settingsArguments(const ProjectGroup& group) {
 }
 
 void appendCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
-                    const std::string& directory, std::vector<CompileCommand>& commands) {
+                    const std::string& directory, const FileFlagTable* flags,
+                    std::vector<CompileCommand>& commands) {
   const ProjectGroup& owner = hasSettings(group) ? group : settingsOwner;
-  const std::vector<std::string> settings = settingsArguments(owner);
+  const std::vector<std::string> groupSettings = settingsArguments(owner);
   for (const std::string& file : group.files) {
     if (!isCompiledSource(file))
       continue;
     const std::string path = platform::hostPath(file);
     CompileCommand command{directory, path, {"cc"}};
+    const std::vector<std::string> settings = flags ? flags->arguments(file) : groupSettings;
     command.arguments.insert(command.arguments.end(), settings.begin(), settings.end());
     command.arguments.push_back("-c");
     command.arguments.push_back(path);
     commands.push_back(command);
   }
   for (const auto& child : group.children)
-    appendCommands(*child, owner, directory, commands);
+    appendCommands(*child, owner, directory, flags, commands);
 }
 
 std::string utf8(const std::string& text, std::string& firstConverted) {
@@ -83,9 +86,13 @@ bool isCompiledSource(const std::string& file) {
 }
 
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
-                                            const std::string& sourceProject) {
+                                            const std::string& sourceProject,
+                                            const FileFlagTable* flags) {
   std::vector<CompileCommand> commands;
-  appendCommands(root, root, platform::hostPath(projectFolder(sourceProject)), commands);
+  if (flags != nullptr && !flags->isUsed())
+    flags = nullptr;
+  const std::string directory = flags ? flags->directory : projectFolder(sourceProject);
+  appendCommands(root, root, platform::hostPath(directory), flags, commands);
   return commands;
 }
 
@@ -107,10 +114,10 @@ std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
 }
 
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const std::string& path) {
+                              const std::string& path, const FileFlagTable& flags) {
   std::string firstConverted;
   const std::string json =
-      compilationDatabaseJson(compileCommands(root, sourceProject), firstConverted);
+      compilationDatabaseJson(compileCommands(root, sourceProject, &flags), firstConverted);
   TextFileWriter out(path);
   printLine("  Creating Compilation Database - " + path);
   out.writeBytes(json);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class FileFlagTable;
 class ProjectGroup;
 
 // One entry of the database. Paths are in the host's own form.
@@ -23,9 +24,11 @@ bool isCompiledSource(const std::string& file);
 // One command per compiled source of the tree, in project-file order: a
 // group's files, then those of its children, recursively. Each file gets
 // the include paths and definitions of the nearest group, itself or an
-// ancestor, that has any, as its analyser personality does.
+// ancestor, that has any, as its analyser personality does. A used
+// `flags` table gives the directory and each file's flags instead.
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
-                                            const std::string& sourceProject);
+                                            const std::string& sourceProject,
+                                            const FileFlagTable* flags = nullptr);
 
 // The database as JSON text. A string that is not UTF-8 is taken as
 // Windows-1252; `firstConverted` receives the first such string as
@@ -36,6 +39,6 @@ std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
 // Writes the database of the tree to `path` and says so on the console.
 // Raises IOERROR CannotWriteFile.
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const std::string& path);
+                              const std::string& path, const FileFlagTable& flags);
 
 #endif

@@ -12,8 +12,15 @@ public:
   enum { CannotOpen = 2 };
 
   explicit AsciiReaderError(std::int32_t code) : code(code) {}
+  // A project file that was read but cannot be converted: the file, and
+  // why, for a person at a terminal.
+  AsciiReaderError(std::int32_t code, const std::string& path, const std::string& reason)
+      : code(code), path(path), reason(reason) {}
 
   std::int32_t code;
+  // Empty: the source argument itself could not be opened.
+  std::string path;
+  std::string reason;
 };
 
 class IOERROR {

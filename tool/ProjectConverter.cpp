@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "Console.h"
+#include "CommandLine.h"
 #include "Errors.h"
+#include "MplabXProjectReader.h"
 #include "ProjectWarnings.h"
 #include "TextOps.h"
 #include "platform/Platform.h"
@@ -41,7 +43,18 @@ ProjectConverter::ProjectConverter(const std::string& sourceProject,
                                    const std::string& destFolder)
     : sourceProject(sourceProject),
       destFolder(destFolder),
-      rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourceProject), this)) {}
+      mplabX(findMplabXSource(sourceProject, mplabXSource)),
+      rootGroup(std::make_unique<ProjectGroup>(
+          mplabX ? mplabXProjectName(mplabXSource.projectFolder) : rootGroupName(sourceProject),
+          this)) {}
+
+std::string ProjectConverter::projectInput() const {
+  return mplabX ? mplabXSource.configurations : sourceProject;
+}
+
+std::string ProjectConverter::defaultName() const {
+  return mplabX ? rootGroup->name : defaultProjectName(sourceProject);
+}
 
 void ProjectConverter::addExtensions(const std::string& text) {
   for (const std::string& item : splitAll(text, ','))
@@ -53,8 +66,10 @@ int ProjectConverter::run() {
     checkCompilerPersonality();
     readProject();
     return writeProject();
-  } catch (const AsciiReaderError&) {
-    printLine("Could not open file: " + sourceProject);
+  } catch (const AsciiReaderError& error) {
+    printLine("Could not open file: " + (error.path.empty() ? sourceProject : error.path));
+    if (!error.reason.empty())
+      printStopReason(error.reason);
   } catch (const IOERROR& error) {
     reportWriteFailure(error);
   }
@@ -74,6 +89,23 @@ void ProjectConverter::checkCompilerPersonality() {
 
 void ProjectConverter::readProject() {
   rootGroup->converter = this;
+  if (mplabX)
+    readMplabXProject();
+  else
+    readMcpProject();
+}
+
+void ProjectConverter::readMplabXProject() {
+  rootGroup->sourcePath = mplabXSource.projectFolder + "\\";
+  MplabXProjectReader reader(*this, mplabXSource);
+  reader.read();
+  warnAboutMplabXProject(mplabXSource.configurations, extensions, reader.getFindings());
+}
+
+void ProjectConverter::readMcpProject() {
+  if (!configuration.empty())
+    warn("\"-conf " + configuration + "\" was ignored: only MPLAB X projects have "
+         "configurations");
   rootGroup->sourcePath = sourceProject.substr(0, sourceProject.rfind('\\') + 1);
   parser.setRootGroup(rootGroup.get());
   parser.setConverter(this);

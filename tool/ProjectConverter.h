@@ -6,7 +6,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include "FileFlags.h"
 #include "MplabProjectParser.h"
+#include "MplabXSource.h"
 #include "ProjectGroup.h"
 
 // The template analyser personality as its copies must hold it, read once
@@ -38,6 +40,13 @@ public:
   std::vector<std::string> getExtensions() const { return extensions; }
   bool getReadSwitches() const { return readSwitches; }
   ProjectGroup* getRootGroup() const { return rootGroup.get(); }
+  // True when the source argument names an MPLAB X project, not an .mcp.
+  bool isMplabX() const { return mplabX; }
+  // The file the project is read from: the .mcp, or configurations.xml.
+  std::string projectInput() const;
+  // The project name used without "-pn".
+  std::string defaultName() const;
+  FileFlagTable& getFileFlags() { return fileFlags; }
   const AnalyserTemplate& getAnalyserTemplate() const { return analyserTemplate; }
 
   // Performs the conversion and reports its failures; the exit status.
@@ -45,6 +54,8 @@ public:
   void checkCompilerPersonality();
   // Reads the MPLAB project into the group tree. Raises AsciiReaderError.
   void readProject();
+  void readMcpProject();
+  void readMplabXProject();
   // Writes the .prj file, the folders and the personality files. Raises
   // IOERROR.
   int writeProject();
@@ -69,13 +80,19 @@ public:
   bool readSwitches = false;
   // Where "-cdb" asks for a compilation database; empty: none is written.
   std::string compilationDatabase;
+  // "-conf": the MPLAB X configuration to convert; empty: the first one.
+  std::string configuration;
 
 private:
   std::string sourceProject;
   std::string destFolder;
   std::vector<std::string> extensions;
+  // Filled by the constructor's test, before `mplabX` is set from it.
+  MplabXSource mplabXSource;
+  bool mplabX;
   std::unique_ptr<ProjectGroup> rootGroup;
   MplabProjectParser parser;
+  FileFlagTable fileFlags;
   AnalyserTemplate analyserTemplate;
   std::unordered_set<std::string> existingPaths;
   // The default personality files made so far; each is made once a run.

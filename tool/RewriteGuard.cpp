@@ -17,7 +17,7 @@ void ProjectConverter::refuseInputsAsOutputs() const {
     outputs.push_back(rootGroup->ownAnalyserPersonality(destFolder + "\\" + rootGroup->name));
   if (!compilationDatabase.empty())
     outputs.push_back(compilationDatabase);
-  const std::string inputs[] = {sourceProject, compilerPersonality, messagePersonality,
+  const std::string inputs[] = {projectInput(), compilerPersonality, messagePersonality,
                                 analyserPersonality};
   // By identity, not by text, so two spellings of one file are caught.
   for (const std::string& output : outputs) {

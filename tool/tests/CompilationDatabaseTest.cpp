@@ -146,7 +146,7 @@ TEST(CompilationDatabase, WritesTheFileAndWarnsOnceAboutTheFirstConvertedText) {
   const std::string path = dir.toolPath("compile_commands.json");
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
-  writeCompilationDatabase(tree.root(), Source, path);
+  writeCompilationDatabase(tree.root(), Source, path, FileFlagTable());
   const std::string errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "  Creating Compilation Database - " + path + "\n");
