@@ -1,5 +1,6 @@
 #include "MplabXToolchains.h"
 
+#include "CompilerMacros.h"
 #include "TextOps.h"
 
 namespace {
@@ -15,29 +16,44 @@ const CompilerSections ThirtyTwo{"C32", "XC32", "C32CPP", "preprocessor-macros",
 const CompilerSections Eighteen{"C18", nullptr, nullptr, "preprocessor-macros", nullptr,
                                 nullptr, nullptr, nullptr, nullptr};
 
-struct ToolchainSections {
+struct Toolchain {
   const char* upperName;
   const CompilerSections* sections;
+  CompilerFamily compiler;
 };
 
-const ToolchainSections Toolchains[] = {
-    {"XC8", &HiTech},      {"HI-TECH-PICC", &HiTech}, {"HI-TECH-PICC18", &HiTech},
-    {"XC16", &Sixteen},    {"C30", &Sixteen},         {"XCDSC", &Sixteen},
-    {"XC32", &ThirtyTwo},  {"C32", &ThirtyTwo},       {"C18", &Eighteen},
+// XC-DSC grew out of XC16 and predefines its macros.
+const Toolchain Toolchains[] = {
+    {"XC8", &HiTech, CompilerFamily::XC8},
+    {"HI-TECH-PICC", &HiTech, CompilerFamily::HitechPicc},
+    {"HI-TECH-PICC18", &HiTech, CompilerFamily::HitechPicc18},
+    {"XC16", &Sixteen, CompilerFamily::XC16},
+    {"C30", &Sixteen, CompilerFamily::C30},
+    {"XCDSC", &Sixteen, CompilerFamily::XC16},
+    {"XC32", &ThirtyTwo, CompilerFamily::XC32},
+    {"C32", &ThirtyTwo, CompilerFamily::C32},
+    {"C18", &Eighteen, CompilerFamily::C18},
 };
 
-}  // namespace
-
-const CompilerSections* compilerSections(const std::string& languageToolchain) {
+const Toolchain* findToolchain(const std::string& languageToolchain) {
   const std::string upper = toUpperAscii(languageToolchain);
-  for (const ToolchainSections& toolchain : Toolchains) {
+  for (const Toolchain& toolchain : Toolchains) {
     if (upper == toolchain.upperName)
-      return toolchain.sections;
+      return &toolchain;
   }
   return nullptr;
 }
 
-std::vector<std::string> compilerPredefinedMacros(const std::string&, const std::string&) {
-  // No compiler's macro list is known to the tool yet.
-  return {};
+}  // namespace
+
+const CompilerSections* compilerSections(const std::string& languageToolchain) {
+  const Toolchain* toolchain = findToolchain(languageToolchain);
+  return toolchain ? toolchain->sections : nullptr;
+}
+
+std::vector<std::string> compilerPredefinedMacros(const std::string& languageToolchain,
+                                                  const std::string& targetDevice) {
+  const Toolchain* toolchain = findToolchain(languageToolchain);
+  return predefinedMacros(toolchain ? toolchain->compiler : CompilerFamily::Unknown,
+                          targetDevice);
 }

@@ -28,8 +28,7 @@ struct CompilerSections {
 const CompilerSections* compilerSections(const std::string& languageToolchain);
 
 // The compiler's own macros for `targetDevice` under `languageToolchain`,
-// as "NAME" or "NAME=VALUE": the one place that maps the toolchain onto
-// its compiler's predefined macros.
+// as "NAME" or "NAME=VALUE": the toolchain mapped onto its compiler family.
 std::vector<std::string> compilerPredefinedMacros(const std::string& languageToolchain,
                                                   const std::string& targetDevice);
 

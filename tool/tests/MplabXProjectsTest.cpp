@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "MplabXToolchains.h"
 #include "support/RunQuillbrook.h"
 
 namespace fs = std::filesystem;
@@ -125,17 +126,25 @@ CompileLines databaseLines(const fs::path& database) {
 struct FreshMakefile {
   const char* project;
   const char* configuration;
+  // The configuration's languageToolchain and targetDevice, whose compiler
+  // macros the database adds before the project's.
+  const char* toolchain;
+  const char* device;
 };
 
 // The configurations whose committed makefile was generated from the
 // committed configurations.xml (the projects' README says which are not).
 const FreshMakefile FreshMakefiles[] = {
-    {"928dk+touchsense-18f26k20", "default"},
-    {"CalSol+datalogger-pic24/calsol-datalogger.X", "Datalogger1.4_Development"},
-    {"CalSol+datalogger-pic24/calsol-datalogger.X", "Datalogger1.4_Production"},
-    {"DimiWang+PIC32MZ_Bootloader/firmware/BOOTLOADER.X", "MZ1024_RELEASE"},
-    {"DimiWang+PIC32MZ_Bootloader/firmware/BOOTLOADER.X", "MX256_RELEASE"},
-    {"samdolt+PIC32_Cpp/PIC32_Cpp.X", "default"},
+    {"928dk+touchsense-18f26k20", "default", "XC8", "PIC18F26K20"},
+    {"CalSol+datalogger-pic24/calsol-datalogger.X", "Datalogger1.4_Development", "XC16",
+     "dsPIC33EP256MU806"},
+    {"CalSol+datalogger-pic24/calsol-datalogger.X", "Datalogger1.4_Production", "XC16",
+     "dsPIC33EP256MU806"},
+    {"DimiWang+PIC32MZ_Bootloader/firmware/BOOTLOADER.X", "MZ1024_RELEASE", "XC32",
+     "PIC32MZ1024EFH100"},
+    {"DimiWang+PIC32MZ_Bootloader/firmware/BOOTLOADER.X", "MX256_RELEASE", "XC32",
+     "PIC32MZ1024EFH100"},
+    {"samdolt+PIC32_Cpp/PIC32_Cpp.X", "default", "XC32", "PIC32MX795F512L"},
 };
 
 // The configuration names an unknown -conf lists: "...; it has: A, B".
@@ -194,6 +203,8 @@ TEST(MplabXProjects, DatabaseMatchesTheIdeMakefiles) {
         projectDir / "nbproject" / ("Makefile-" + std::string(fresh.configuration) + ".mk"),
         projectDir);
     const CompileLines actual = databaseLines(out / "db.json");
+    const Words predefined = compilerPredefinedMacros(fresh.toolchain, fresh.device);
+    ASSERT_FALSE(predefined.empty());
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(actual.size(), expected.size());
     for (const auto& [source, line] : expected) {
@@ -201,7 +212,9 @@ TEST(MplabXProjects, DatabaseMatchesTheIdeMakefiles) {
       const auto found = actual.find(source);
       ASSERT_NE(found, actual.end());
       EXPECT_EQ(found->second.includes, line.includes);
-      EXPECT_EQ(found->second.definitions, line.definitions);
+      Words definitions = predefined;
+      definitions.insert(definitions.end(), line.definitions.begin(), line.definitions.end());
+      EXPECT_EQ(found->second.definitions, definitions);
     }
   }
 }
