@@ -5,18 +5,25 @@
 
 namespace {
 
+// A Windows host leaves "/" in a path argument; it separates there too.
+const char Separators[] = "\\/";
+
+bool isSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
 std::string withoutTrailingSeparators(std::string path) {
-  while (path.size() > 1 && path.back() == '\\' && path[path.size() - 2] != ':')
+  while (path.size() > 1 && isSeparator(path.back()) && path[path.size() - 2] != ':')
     path.pop_back();
   return path;
 }
 
 std::string lastName(const std::string& path) {
-  return path.substr(path.rfind('\\') + 1);
+  return path.substr(path.find_last_of(Separators) + 1);
 }
 
 std::string parentOf(const std::string& path) {
-  const std::string::size_type slash = path.rfind('\\');
+  const std::string::size_type slash = path.find_last_of(Separators);
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
@@ -45,7 +52,7 @@ bool findMplabXSource(const std::string& source, MplabXSource& found) {
     fromConfigurationsFile(path, found);
     return true;
   }
-  const std::string folder = path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+  const std::string folder = isSeparator(path.back()) ? path.substr(0, path.size() - 1) : path;
   const std::string configurations = folder + "\\nbproject\\configurations.xml";
   if (!platform::exists(configurations))
     return false;

@@ -156,7 +156,8 @@ Words configurationNames(const fs::path& project, const fs::path& workDir) {
   if (at == std::string::npos)
     return {};
   std::string list = result.errors.substr(at + mark.size());
-  list = list.substr(0, list.find('\n'));
+  // Windows ends the line with CR LF.
+  list = list.substr(0, list.find_first_of("\r\n"));
   Words names;
   for (std::string::size_type start = 0;;) {
     const std::string::size_type comma = list.find(", ", start);
@@ -190,7 +191,7 @@ TEST(MplabXProjects, DatabaseMatchesTheIdeMakefiles) {
   writeBytes(dir.path() / "c.p_c", "");
   for (const FreshMakefile& fresh : FreshMakefiles) {
     SCOPED_TRACE(std::string(fresh.project) + " " + fresh.configuration);
-    const fs::path projectDir = projects / fs::path(fresh.project);
+    const fs::path projectDir = (projects / fs::path(fresh.project)).make_preferred();
     const fs::path out = dir.path() / "out";
     fs::remove_all(out);
     fs::create_directory(out);
