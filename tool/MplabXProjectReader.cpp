@@ -79,7 +79,8 @@ MplabXProjectReader::MplabXProjectReader(ProjectConverter& converter, const Mpla
       source(source),
       root(*converter.getRootGroup()),
       flagTable(converter.getFileFlags()),
-      sections(nullptr) {
+      sections(nullptr),
+      separateCpp(false) {
   for (const std::string& extension : converter.getExtensions())
     upperExtensions.push_back(toUpperAscii(extension));
 }
@@ -201,6 +202,7 @@ void MplabXProjectReader::readSettings(pugi::xml_node conf) {
   flagTable.cFlags = sectionFlags(cSection, global);
   const pugi::xml_node cppSection = sectionOf(conf, sections->cppSection, nullptr);
   flagTable.cppFlags = cppSection ? sectionFlags(cppSection, global) : flagTable.cFlags;
+  separateCpp = static_cast<bool>(cppSection);
   flagTable.predefinedMacros =
       compilerPredefinedMacros(toolchain, tools.child_value("targetDevice"));
   fillRootGroup(flagTable.cFlags);
@@ -257,7 +259,7 @@ void MplabXProjectReader::readAdditionalOptions(pugi::xml_node section, bool eve
   }
   fillRootGroup(added);
   for (CompileFlags* flags : {&flagTable.cFlags, &flagTable.cppFlags}) {
-    if (flags == &flagTable.cppFlags && !everyFile && sections->cppSection != nullptr)
+    if (flags == &flagTable.cppFlags && !everyFile && separateCpp)
       continue;
     flags->includePaths.insert(flags->includePaths.end(), added.includePaths.begin(),
                                added.includePaths.end());

@@ -48,6 +48,9 @@ private:
   ProjectGroup& root;
   FileFlagTable& flagTable;
   const CompilerSections* sections;
+  // C++ files have a section of their own, so the C section's additional
+  // options are not theirs.
+  bool separateCpp;
   std::vector<std::string> upperExtensions;
   // The raw item paths the chosen configuration excludes.
   std::set<std::string> excluded;

@@ -99,7 +99,7 @@ void ProjectConverter::readMplabXProject() {
   rootGroup->sourcePath = mplabXSource.projectFolder + "\\";
   MplabXProjectReader reader(*this, mplabXSource);
   reader.read();
-  warnAboutMplabXProject(mplabXSource.configurations, extensions, reader.getFindings());
+  warnAboutMplabXProject(extensions, reader.getFindings());
 }
 
 void ProjectConverter::readMcpProject() {

@@ -38,7 +38,7 @@ void warnAboutProject(const std::string& sourceProject, const std::vector<std::s
   warnAboutFilesAndSwitches(extensions, findings);
 }
 
-void warnAboutMplabXProject(const std::string&, const std::vector<std::string>& extensions,
+void warnAboutMplabXProject(const std::vector<std::string>& extensions,
                             const ProjectFindings& findings) {
   warnAboutFilesAndSwitches(extensions, findings);
 }
