@@ -20,7 +20,8 @@ struct OptionWord {
 // the warnings all read this table; applyOption says what each one sets.
 const OptionWord OptionWords[] = {
     {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
-    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},  {"-conf", true, false},
+    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},   {"-map", true, false},
+    {"-conf", true, false},
 };
 
 const OptionWord* findOptionWord(const std::string& argument) {
@@ -85,6 +86,8 @@ void applyOption(const std::string& word, const std::string& value,
     converter.compilationDatabase = absoluteArgument(value);
   else if (word == "-conf")
     converter.configuration = value;
+  else if (word == "-map" && !converter.pathMap.add(value))
+    warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
 
 bool isPathOption(const std::string& argument) {

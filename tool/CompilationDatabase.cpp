@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include "Console.h"
-#include "FileFlags.h"
 #include "ProjectGroup.h"
 #include "TextFile.h"
 #include "TextOps.h"
@@ -28,42 +27,15 @@ bool hasSettings(const ProjectGroup& group) {
   return !group.includePaths.empty() || !group.defines.empty();
 }
 
-// The include paths as separate "-I" and path arguments, so a path with
-// blanks survives consumers that rebuild a command line from the list.
-std::vector<std::string> settingsArguments(const ProjectGroup& group) {
-  std::vector<std::string> arguments;
-  for (const std::string& path : group.includePaths) {
-    arguments.push_back("-I");
-    arguments.push_back(platform::hostPath(path));
-  }
-  for (const auto& [name, value] : group.defines) {
-    // An empty name defines nothing, and a bare "-D" would take the next
-    // argument for its name.
-    if (name.empty())
-      continue;
-    arguments.push_back("-D" + name + (value.empty() ? "" : "=" + value));
-  }
-  return arguments;
-}
-
 void appendCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
-                    const std::string& directory, const FileFlagTable* flags,
-                    std::vector<CompileCommand>& commands) {
+                    DatabaseEntries& entries, std::vector<CompileCommand>& commands) {
   const ProjectGroup& owner = hasSettings(group) ? group : settingsOwner;
-  const std::vector<std::string> groupSettings = settingsArguments(owner);
   for (const std::string& file : group.files) {
-    if (!isCompiledSource(file))
-      continue;
-    const std::string path = platform::hostPath(file);
-    CompileCommand command{directory, path, {"cc"}};
-    const std::vector<std::string> settings = flags ? flags->arguments(file) : groupSettings;
-    command.arguments.insert(command.arguments.end(), settings.begin(), settings.end());
-    command.arguments.push_back("-c");
-    command.arguments.push_back(path);
-    commands.push_back(command);
+    if (isCompiledSource(file))
+      commands.push_back(entries.entry(file, owner));
   }
   for (const auto& child : group.children)
-    appendCommands(*child, owner, directory, flags, commands);
+    appendCommands(*child, owner, entries, commands);
 }
 
 std::string utf8(const std::string& text, std::string& firstConverted) {
@@ -87,12 +59,12 @@ bool isCompiledSource(const std::string& file) {
 
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
                                             const std::string& sourceProject,
-                                            const FileFlagTable* flags) {
+                                            const DatabaseRules& rules) {
   std::vector<CompileCommand> commands;
-  if (flags != nullptr && !flags->isUsed())
-    flags = nullptr;
-  const std::string directory = flags ? flags->directory : projectFolder(sourceProject);
-  appendCommands(root, root, platform::hostPath(directory), flags, commands);
+  const std::string folder =
+      rules.fileFlags.isUsed() ? rules.fileFlags.directory : projectFolder(sourceProject);
+  DatabaseEntries entries(root, folder, rules);
+  appendCommands(root, root, entries, commands);
   return commands;
 }
 
@@ -114,10 +86,15 @@ std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
 }
 
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const std::string& path, const FileFlagTable& flags) {
+                              const DatabaseRules& rules, const std::string& path) {
+  std::vector<CompileCommand> kept;
+  DatabaseTally tally;
+  for (CompileCommand& command : compileCommands(root, sourceProject, rules)) {
+    if (tally.admit(command))
+      kept.push_back(std::move(command));
+  }
   std::string firstConverted;
-  const std::string json =
-      compilationDatabaseJson(compileCommands(root, sourceProject, &flags), firstConverted);
+  const std::string json = compilationDatabaseJson(kept, firstConverted);
   TextFileWriter out(path);
   printLine("  Creating Compilation Database - " + path);
   out.writeBytes(json);
@@ -125,4 +102,5 @@ void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourc
   if (!firstConverted.empty())
     warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +
          firstConverted);
+  tally.warn(path, rules);
 }

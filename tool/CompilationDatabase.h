@@ -7,15 +7,9 @@
 #include <string>
 #include <vector>
 
-class FileFlagTable;
-class ProjectGroup;
+#include "DatabaseEntry.h"
 
-// One entry of the database. Paths are in the host's own form.
-struct CompileCommand {
-  std::string directory;
-  std::string file;
-  std::vector<std::string> arguments;
-};
+class ProjectGroup;
 
 // True for the files the database lists: those whose extension, after the
 // last dot and in any case, is c, cpp, cc or cxx.
@@ -24,11 +18,11 @@ bool isCompiledSource(const std::string& file);
 // One command per compiled source of the tree, in project-file order: a
 // group's files, then those of its children, recursively. Each file gets
 // the include paths and definitions of the nearest group, itself or an
-// ancestor, that has any, as its analyser personality does. A used
-// `flags` table gives the directory and each file's flags instead.
+// ancestor, that has any, as its analyser personality does; a used file
+// flag table in `rules` gives the directory and each file's flags instead.
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
                                             const std::string& sourceProject,
-                                            const FileFlagTable* flags = nullptr);
+                                            const DatabaseRules& rules = DatabaseRules());
 
 // The database as JSON text. A string that is not UTF-8 is taken as
 // Windows-1252; `firstConverted` receives the first such string as
@@ -36,9 +30,10 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted);
 
-// Writes the database of the tree to `path` and says so on the console.
-// Raises IOERROR CannotWriteFile.
+// Writes the database of the tree to `path` and says so on the console,
+// leaving out the sources that are not on this machine. Raises IOERROR
+// CannotWriteFile.
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const std::string& path, const FileFlagTable& flags);
+                              const DatabaseRules& rules, const std::string& path);
 
 #endif

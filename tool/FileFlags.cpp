@@ -1,7 +1,16 @@
 #include "FileFlags.h"
 
+#include "PathMap.h"
 #include "TextOps.h"
-#include "platform/Platform.h"
+
+namespace {
+
+void mapFlags(CompileFlags& flags, PathMap& map) {
+  for (std::string& path : flags.includePaths)
+    map.apply(path);
+}
+
+}  // namespace
 
 bool isCppSource(const std::string& file) {
   const std::string::size_type dot = file.rfind('.');
@@ -11,18 +20,23 @@ bool isCppSource(const std::string& file) {
   return extension == "CPP" || extension == "CC" || extension == "CXX";
 }
 
-std::vector<std::string> FileFlagTable::arguments(const std::string& file) const {
+const CompileFlags& FileFlagTable::flagsOf(const std::string& file) const {
   const auto own = overrides.find(file);
-  const CompileFlags& flags =
-      own != overrides.end() ? own->second : (isCppSource(file) ? cppFlags : cFlags);
-  std::vector<std::string> words;
-  for (const std::string& path : flags.includePaths) {
-    words.push_back("-I");
-    words.push_back(platform::hostPath(path));
+  if (own != overrides.end())
+    return own->second;
+  return isCppSource(file) ? cppFlags : cFlags;
+}
+
+// Override keys are file paths, so they are mapped as the files are.
+void FileFlagTable::mapPaths(PathMap& map) {
+  mapFlags(cFlags, map);
+  mapFlags(cppFlags, map);
+  std::map<std::string, CompileFlags> mapped;
+  for (auto& [file, flags] : overrides) {
+    std::string path = file;
+    map.apply(path);
+    mapFlags(flags, map);
+    mapped[path] = std::move(flags);
   }
-  for (const std::string& macro : predefinedMacros)
-    words.push_back("-D" + macro);
-  for (const std::string& definition : flags.definitions)
-    words.push_back("-D" + definition);
-  return words;
+  overrides = std::move(mapped);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class PathMap;
+
 // The include folders (tool paths) and definitions ("NAME" or "NAME=VALUE",
 // as the compiler receives them) of one compile line, in the IDE's order.
 struct CompileFlags {
@@ -26,17 +28,17 @@ public:
 
   // The folder the compiler runs in.
   std::string directory;
-  // The compiler's own macros for the configuration's device, before the
-  // project's.
-  std::vector<std::string> predefinedMacros;
   CompileFlags cFlags;
   CompileFlags cppFlags;
   // Items whose own options replace the configuration's, by tool path.
   std::map<std::string, CompileFlags> overrides;
 
-  // The flags of `file` (a tool path) as compiler arguments: "-I" and the
-  // host path as two words, then "-D" words.
-  std::vector<std::string> arguments(const std::string& file) const;
+  // The flags of `file` (a tool path): its own when it overrides, else
+  // those of its language.
+  const CompileFlags& flagsOf(const std::string& file) const;
+
+  // Applies "-map" to every path of the table.
+  void mapPaths(PathMap& map);
 
 private:
   bool used = false;

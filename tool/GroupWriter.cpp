@@ -40,7 +40,7 @@ int ProjectConverter::writeProject() {
   rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");
   out.close();
   if (!compilationDatabase.empty())
-    writeCompilationDatabase(*rootGroup, sourceProject, compilationDatabase, fileFlags);
+    writeCompilationDatabase(*rootGroup, sourceProject, databaseRules(), compilationDatabase);
   printLine("Tarn/Tarn++ Project Completed!");
   return 0;
 }

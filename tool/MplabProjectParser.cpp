@@ -52,6 +52,7 @@ void MplabProjectParser::parse() {
   std::string line;
   while (reader.readLine(line)) {
     noteSection(line);
+    noteBuild(line);
     if (contains(line, "dir_src=")) {
       sourceDirectory = line.substr(8);
       if (sourceDirectory.empty())
@@ -152,6 +153,17 @@ void MplabProjectParser::noteSection(const std::string& line) {
     findings.headerSeen = true;
   if (contains(line, "[FILE_INFO]") || contains(line, "[PATH_INFO]"))
     findings.fileOrPathInfoSeen = true;
+}
+
+// Only lines starting with one of the few keys wanted are looked at, so
+// the many other lines cost one byte test.
+void MplabProjectParser::noteBuild(const std::string& line) {
+  if (line.empty() || std::string_view("sdTtB").find(line[0]) == std::string_view::npos)
+    return;
+  if (line.compare(0, 15, "BuildDirPolicy=") == 0)
+    build.sourceDirBuilds = line.compare(15, 19, "BuildDirIsSourceDir") == 0;
+  else
+    build.toolchain.noteLine(line);
 }
 
 std::string MplabProjectParser::resolveEntry(std::string_view path) const {

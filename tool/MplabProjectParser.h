@@ -9,6 +9,7 @@
 
 #include "AsciiReader.h"
 #include "EntryIndex.h"
+#include "McpCompiler.h"
 
 class ProjectConverter;
 class ProjectGroup;
@@ -34,6 +35,22 @@ struct ProjectFindings {
   std::size_t unreadSwitches = 0;
 };
 
+// A relative "dir_inc=" item as written, and where its join with the
+// project folder stands in the root group's includePaths.
+struct RelativeInclude {
+  std::size_t index;
+  std::string item;
+};
+
+// How MPLAB builds the project, for the compilation database.
+struct ProjectBuild {
+  McpToolchain toolchain;
+  // "BuildDirPolicy=BuildDirIsSourceDir": MPLAB compiles each source from
+  // its own folder, so relative include folders start there.
+  bool sourceDirBuilds = false;
+  std::vector<RelativeInclude> relativeIncludes;
+};
+
 // Reads an MPLAB project file (.mcp) into the project model below the root
 // group. Unrecognised content is skipped, never reported.
 class MplabProjectParser {
@@ -55,6 +72,7 @@ public:
   void readSwitches(const std::string& line);
 
   const ProjectFindings& getFindings() const { return findings; }
+  const ProjectBuild& getBuild() const { return build; }
 
 private:
   void readSubfolderList(const std::string& line);
@@ -68,6 +86,7 @@ private:
   void addSwitchIncludePath(const std::string& path);
   void buildGroups();
   void noteSection(const std::string& line);
+  void noteBuild(const std::string& line);
 
   ProjectGroup* rootGroup;
   ProjectConverter* converter;
@@ -78,6 +97,7 @@ private:
   std::vector<MplabFolder> folders;
   std::string sourceDirectory;
   ProjectFindings findings;
+  ProjectBuild build;
 
   // Indexes over `folders`, so a large project is not matched entry by
   // entry for every line: folder positions by name, and entries by the

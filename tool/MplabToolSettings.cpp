@@ -33,11 +33,15 @@ void MplabProjectParser::readIncludeDirs(const std::string& line) {
   const std::string folder = projectFolder();
   for (const std::string_view piece : splitViews(value, ';')) {
     std::string item(piece);
-    if (!contains(item, ":"))
+    const bool relative = !contains(item, ":");
+    if (relative)
       item = folder + "\\" + item;
     // A second CR before the line end stays in the line; drop it here.
     if (contains(item, "\r"))
       item.pop_back();
+    if (relative)
+      build.relativeIncludes.push_back(
+          RelativeInclude{rootGroup->includePaths.size(), item.substr(folder.size() + 1)});
     rootGroup->includePaths.push_back(item);
   }
 }

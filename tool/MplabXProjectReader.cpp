@@ -78,7 +78,8 @@ MplabXProjectReader::MplabXProjectReader(ProjectConverter& converter, const Mpla
     : converter(converter),
       source(source),
       root(*converter.getRootGroup()),
-      flagTable(converter.getFileFlags()),
+      rules(converter.getMplabXRules()),
+      flagTable(rules.fileFlags),
       sections(nullptr),
       separateCpp(false) {
   for (const std::string& extension : converter.getExtensions())
@@ -189,6 +190,8 @@ void MplabXProjectReader::readSettings(pugi::xml_node conf) {
   const std::string toolchain = tools.child_value("languageToolchain");
   const std::string confName = conf.attribute("name").value();
   sections = compilerSections(toolchain);
+  rules.compiler = toolchainCompiler(toolchain);
+  rules.device = tools.child_value("targetDevice");
   const pugi::xml_node cSection =
       sections ? sectionOf(conf, sections->cSection, sections->olderCSection) : pugi::xml_node();
   if (!cSection) {
@@ -203,8 +206,6 @@ void MplabXProjectReader::readSettings(pugi::xml_node conf) {
   const pugi::xml_node cppSection = sectionOf(conf, sections->cppSection, nullptr);
   flagTable.cppFlags = cppSection ? sectionFlags(cppSection, global) : flagTable.cFlags;
   separateCpp = static_cast<bool>(cppSection);
-  flagTable.predefinedMacros =
-      compilerPredefinedMacros(toolchain, tools.child_value("targetDevice"));
   fillRootGroup(flagTable.cFlags);
   if (!listSegments(property(cSection, sections->undefinesKey)).empty())
     warn("configuration " + confName + " of " + source.configurations +

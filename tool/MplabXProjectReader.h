@@ -12,6 +12,7 @@
 
 class FileFlagTable;
 class ProjectConverter;
+struct DatabaseRules;
 class ProjectGroup;
 struct CompileFlags;
 struct CompilerSections;
@@ -19,8 +20,8 @@ struct CompilerSections;
 // Reads an MPLAB X project (nbproject\configurations.xml) into the same
 // group tree the .mcp reader fills: one group per logical folder that holds
 // an accepted file, the chosen configuration's include folders and macros
-// in the root group, and the per-file compiler flags into the converter's
-// file flag table for the compilation database.
+// in the root group, and the compiler, device and per-file flags into the
+// converter's database rules.
 class MplabXProjectReader {
 public:
   MplabXProjectReader(ProjectConverter& converter, const MplabXSource& source);
@@ -46,6 +47,7 @@ private:
   ProjectConverter& converter;
   MplabXSource source;
   ProjectGroup& root;
+  DatabaseRules& rules;
   FileFlagTable& flagTable;
   const CompilerSections* sections;
   // C++ files have a section of their own, so the C section's additional

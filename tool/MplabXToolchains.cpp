@@ -1,6 +1,5 @@
 #include "MplabXToolchains.h"
 
-#include "CompilerMacros.h"
 #include "TextOps.h"
 
 namespace {
@@ -51,9 +50,7 @@ const CompilerSections* compilerSections(const std::string& languageToolchain) {
   return toolchain ? toolchain->sections : nullptr;
 }
 
-std::vector<std::string> compilerPredefinedMacros(const std::string& languageToolchain,
-                                                  const std::string& targetDevice) {
+CompilerFamily toolchainCompiler(const std::string& languageToolchain) {
   const Toolchain* toolchain = findToolchain(languageToolchain);
-  return predefinedMacros(toolchain ? toolchain->compiler : CompilerFamily::Unknown,
-                          targetDevice);
+  return toolchain ? toolchain->compiler : CompilerFamily::Unknown;
 }

@@ -5,7 +5,8 @@
 // options, and under which property keys.
 
 #include <string>
-#include <vector>
+
+#include "CompilerMacros.h"
 
 struct CompilerSections {
   // The C compiler section, and the older name some files use instead.
@@ -27,9 +28,8 @@ struct CompilerSections {
 // toolchains without a C compiler this tool reads (assemblers, plug-ins).
 const CompilerSections* compilerSections(const std::string& languageToolchain);
 
-// The compiler's own macros for `targetDevice` under `languageToolchain`,
-// as "NAME" or "NAME=VALUE": the toolchain mapped onto its compiler family.
-std::vector<std::string> compilerPredefinedMacros(const std::string& languageToolchain,
-                                                  const std::string& targetDevice);
+// The compiler family of a `languageToolchain` value, whose macros the
+// database gives each entry; Unknown for the others.
+CompilerFamily toolchainCompiler(const std::string& languageToolchain);
 
 #endif

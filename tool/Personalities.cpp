@@ -120,6 +120,8 @@ void ProjectGroup::writeAnalyserPersonality(const std::string& path) {
     else
       file.writeLine("-d \"" + define.first + "=" + define.second + "\"");
   }
+  for (const std::string& includePath : sourceFolderIncludes)
+    file.writeLine("-i \"" + includePath + "\"");
   appendAnalyserTemplate(file);
   file.close();
   converter->notePathMade(path);

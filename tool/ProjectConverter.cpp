@@ -7,6 +7,7 @@
 #include "Errors.h"
 #include "MplabXProjectReader.h"
 #include "ProjectWarnings.h"
+#include "SourceFolders.h"
 #include "TextOps.h"
 #include "platform/Platform.h"
 
@@ -93,6 +94,15 @@ void ProjectConverter::readProject() {
     readMplabXProject();
   else
     readMcpProject();
+  if (!pathMap.empty()) {
+    pathMap.applyToTree(*rootGroup);
+    mplabXRules.fileFlags.mapPaths(pathMap);
+    for (const std::string& value : pathMap.unused())
+      warn("-map \"" + value + "\" matched no path of the project");
+  }
+  const ProjectBuild& build = parser.getBuild();
+  if (!mplabX && build.sourceDirBuilds)
+    rootGroup->sourceFolderIncludes = sourceFolderIncludes(*rootGroup, build.relativeIncludes);
 }
 
 void ProjectConverter::readMplabXProject() {
@@ -113,4 +123,12 @@ void ProjectConverter::readMcpProject() {
   parser.open(*this);
   parser.parse();
   warnAboutProject(sourceProject, extensions, parser.getFindings());
+}
+
+DatabaseRules ProjectConverter::databaseRules() const {
+  if (mplabX)
+    return mplabXRules;
+  const ProjectBuild& build = parser.getBuild();
+  return DatabaseRules{mcpCompiler(build.toolchain), build.toolchain.device,
+                       build.sourceDirBuilds, build.relativeIncludes, FileFlagTable()};
 }

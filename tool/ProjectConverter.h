@@ -6,9 +6,10 @@
 #include <unordered_set>
 #include <vector>
 
-#include "FileFlags.h"
+#include "DatabaseEntry.h"
 #include "MplabProjectParser.h"
 #include "MplabXSource.h"
+#include "PathMap.h"
 #include "ProjectGroup.h"
 
 // The template analyser personality as its copies must hold it, read once
@@ -46,16 +47,22 @@ public:
   std::string projectInput() const;
   // The project name used without "-pn".
   std::string defaultName() const;
-  FileFlagTable& getFileFlags() { return fileFlags; }
+  // What the MPLAB X reader found for the database: compiler, device and
+  // each file's flags.
+  DatabaseRules& getMplabXRules() { return mplabXRules; }
+  const FileFlagTable& getFileFlags() const { return mplabXRules.fileFlags; }
   const AnalyserTemplate& getAnalyserTemplate() const { return analyserTemplate; }
 
   // Performs the conversion and reports its failures; the exit status.
   int run();
   void checkCompilerPersonality();
-  // Reads the MPLAB project into the group tree. Raises AsciiReaderError.
+  // Reads the MPLAB project into the group tree, then applies "-map".
+  // Raises AsciiReaderError.
   void readProject();
   void readMcpProject();
   void readMplabXProject();
+  // What the database needs to know of the project's build.
+  DatabaseRules databaseRules() const;
   // Writes the .prj file, the folders and the personality files. Raises
   // IOERROR.
   int writeProject();
@@ -82,6 +89,8 @@ public:
   std::string compilationDatabase;
   // "-conf": the MPLAB X configuration to convert; empty: the first one.
   std::string configuration;
+  // "-map FROM=TO", in the order given.
+  PathMap pathMap;
 
 private:
   std::string sourceProject;
@@ -92,7 +101,7 @@ private:
   bool mplabX;
   std::unique_ptr<ProjectGroup> rootGroup;
   MplabProjectParser parser;
-  FileFlagTable fileFlags;
+  DatabaseRules mplabXRules;
   AnalyserTemplate analyserTemplate;
   std::unordered_set<std::string> existingPaths;
   // The default personality files made so far; each is made once a run.

@@ -46,6 +46,9 @@ public:
   std::vector<std::string> files;
   std::vector<std::string> includePaths;
   std::map<std::string, std::string> defines;
+  // Include folders MPLAB finds from the sources' own folders
+  // (BuildDirIsSourceDir); written after the definitions.
+  std::vector<std::string> sourceFolderIncludes;
   std::vector<std::unique_ptr<ProjectGroup>> children;
 
 private:

@@ -31,6 +31,15 @@ void restoreDirectory(const std::string& directory);
 // True when anything (file or folder) exists at `path`.
 bool exists(const std::string& path);
 
+// True when the host's paths start with drive letters ("C:\").
+bool hasDrives();
+
+// `path` (absolute, tool form) with each component that does not exist as
+// written replaced by the one entry of its folder whose name differs only in
+// ASCII letter case. Unchanged when the path exists, when a component has no
+// such entry or more than one, and on hosts whose names ignore case.
+std::string matchLetterCase(const std::string& path);
+
 enum class MakeDirectoryResult { Made, AlreadyExists, Failed };
 
 // Makes one directory level; the parent must exist. AlreadyExists when

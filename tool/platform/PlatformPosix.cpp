@@ -5,7 +5,9 @@
 #include "platform/Platform.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <csignal>
+#include <cctype>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +31,34 @@ bool isFolder(std::FILE* file) {
 
 bool status(const std::string& path, struct stat& info) {
   return !platform::holdsNul(path) && stat(platform::hostPath(path).c_str(), &info) == 0;
+}
+
+bool sameIgnoringCase(const std::string& one, const char* other) {
+  std::size_t i = 0;
+  for (; i < one.size() && other[i] != '\0'; ++i) {
+    if (std::tolower(static_cast<unsigned char>(one[i])) !=
+        std::tolower(static_cast<unsigned char>(other[i])))
+      return false;
+  }
+  return i == one.size() && other[i] == '\0';
+}
+
+// The one entry of `folder` named `name` in another letter case; empty when
+// there is none, or more than one, or `folder` is not a readable folder.
+std::string onlyCaseMatch(const std::string& folder, const std::string& name) {
+  DIR* directory = opendir(platform::hostPath(folder.empty() ? "\\" : folder).c_str());
+  if (directory == nullptr)
+    return std::string();
+  std::string found;
+  int matches = 0;
+  while (const dirent* entry = readdir(directory)) {
+    if (sameIgnoringCase(name, entry->d_name)) {
+      found = entry->d_name;
+      ++matches;
+    }
+  }
+  closedir(directory);
+  return matches == 1 ? found : std::string();
 }
 
 }  // namespace
@@ -65,6 +95,33 @@ void restoreDirectory(const std::string&) {
 bool exists(const std::string& path) {
   struct stat info;
   return status(path, info);
+}
+
+bool hasDrives() {
+  return false;
+}
+
+std::string matchLetterCase(const std::string& path) {
+  if (path.empty() || path[0] != '\\' || holdsNul(path) || exists(path))
+    return path;
+  std::string matched;
+  std::string::size_type start = 1;
+  while (start <= path.size()) {
+    std::string::size_type end = path.find('\\', start);
+    if (end == std::string::npos)
+      end = path.size();
+    const std::string component = path.substr(start, end - start);
+    std::string next = matched + "\\" + component;
+    if (!component.empty() && component != "." && component != ".." && !exists(next)) {
+      const std::string real = onlyCaseMatch(matched, component);
+      if (real.empty())
+        return path;
+      next = matched + "\\" + real;
+    }
+    matched = next;
+    start = end + 1;
+  }
+  return matched;
 }
 
 MakeDirectoryResult makeDirectory(const std::string& path) {

@@ -94,6 +94,16 @@ bool exists(const std::string& path) {
   return !holdsNul(path) && _access(path.c_str(), 0) == 0;
 }
 
+bool hasDrives() {
+  return true;
+}
+
+// Windows names ignore letter case, so a path that differs only in case
+// already reaches its file.
+std::string matchLetterCase(const std::string& path) {
+  return path;
+}
+
 MakeDirectoryResult makeDirectory(const std::string& path) {
   if (holdsNul(path) || faultInjected(HostCall::MakeDirectory, path))
     return MakeDirectoryResult::Failed;

@@ -72,7 +72,8 @@ TEST(CompilationDatabase, ArgumentsCarryIncludePathsThenSortedDefinitions) {
   tree.root().defines = {{"b", ""}, {"VERSION", "3"}, {"A", "x=y"}, {"", ""}};
   const std::vector<CompileCommand> commands = tree.commands();
   ASSERT_EQ(commands.size(), 1u);
-  const std::string file = platform::hostPath("C:\\work\\demo\\\\app\\main.c");
+  // Doubled separators are cleaned away.
+  const std::string file = platform::hostPath("C:\\work\\demo\\app\\main.c");
   EXPECT_EQ(commands[0].directory, platform::hostPath("C:\\work\\demo"));
   EXPECT_EQ(commands[0].file, file);
   // An empty name defines nothing and is left out.
@@ -139,20 +140,29 @@ TEST(CompilationDatabase, TextThatIsNotUtf8IsReadAsWindows1252) {
   EXPECT_EQ(parsed[0]["arguments"][1], "-DS=\xE2\x80\x9Cq\xE2\x80\x9D");
 }
 
-TEST(CompilationDatabase, WritesTheFileAndWarnsOnceAboutTheFirstConvertedText) {
+TEST(CompilationDatabase, WritesTheSourcesOnThisMachineAndWarnsOnceAboutEachOmission) {
   TempDir dir;
+  writeBytes(dir.path() / "main.c", "");
   Tree tree;
-  tree.root().files = {"C:\\caf\xE9.c", "C:\\\xE0.c"};
+  tree.root().files = {dir.toolPath("gone.c"), dir.toolPath("main.c"), dir.toolPath("lost.c")};
+  tree.root().defines = {{"S", "\x93q\x94"}};
   const std::string path = dir.toolPath("compile_commands.json");
+  DatabaseRules rules;
+  rules.compiler = CompilerFamily::C18;
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
-  writeCompilationDatabase(tree.root(), Source, path, FileFlagTable());
+  writeCompilationDatabase(tree.root(), Source, rules, path);
   const std::string errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "  Creating Compilation Database - " + path + "\n");
-  EXPECT_EQ(errors, "Quillbrook: warning: text in " + path +
-                        " was not UTF-8 and was read as Windows-1252, first: " +
-                        platform::hostPath("C:\\caf\xC3\xA9.c") + "\n");
+  EXPECT_EQ(errors,
+            "Quillbrook: warning: text in " + path +
+                " was not UTF-8 and was read as Windows-1252, first: -DS=\xE2\x80\x9Cq\xE2\x80\x9D\n"
+                "Quillbrook: warning: compilation database " + path +
+                ": left out 2 of 3 sources that are not on this machine, first: " +
+                platform::hostPath(dir.toolPath("gone.c")) +
+                " (-map FROM=TO points a folder written on another machine at this one)\n");
   const nlohmann::json parsed = nlohmann::json::parse(readBytes(dir.path() / "compile_commands.json"));
-  EXPECT_EQ(parsed.size(), 2u);
+  ASSERT_EQ(parsed.size(), 1u);
+  EXPECT_EQ(parsed[0]["file"], platform::hostPath(dir.toolPath("main.c")));
 }

@@ -69,15 +69,21 @@ TEST(DatabaseConversion, BundledExampleGetsItsDatabaseAndAnUnchangedProject) {
     EXPECT_EQ(entry["arguments"].back(), entry["file"]);
     files.push_back(entry["file"]);
   }
-  // Headers are in the project but not in the database.
-  EXPECT_EQ(files, (Lines{hostForm(motor + "\\\\app\\main.c"), hostForm(motor + "\\\\app\\control.c"),
-                          hostForm(motor + "\\\\drivers\\pwm.c"),
-                          hostForm(motor + "\\\\drivers\\adc.c")}));
+  // Headers are in the project but not in the database; doubled
+  // separators are cleaned away.
+  EXPECT_EQ(files, (Lines{hostForm(motor + "\\app\\main.c"), hostForm(motor + "\\app\\control.c"),
+                          hostForm(motor + "\\drivers\\pwm.c"),
+                          hostForm(motor + "\\drivers\\adc.c")}));
   ASSERT_FALSE(database.empty());
-  EXPECT_EQ(database[0]["arguments"].get<Lines>(),
-            (Lines{"cc", "-I", hostForm(motor + "\\include"), "-I", hostForm(motor + "\\drivers"),
-                   "-I", hostForm("C:\\MCC18\\h"), "-DBOARD_NAME=\"bench\"", "-DMOTOR_POLES=4",
-                   "-DPWM_KHZ=20", "-DUSE_ADC", "-c", files[0]}));
+  // A C18 project for the PIC18F4550: the compiler's own macros come first.
+  // A drive path cannot name a folder on a host without drives.
+  Lines arguments{"cc", "-I", hostForm(motor + "\\include"), "-I", hostForm(motor + "\\drivers")};
+#ifdef _WIN32
+  arguments.insert(arguments.end(), {"-I", "C:\\MCC18\\h"});
+#endif
+  arguments.insert(arguments.end(), {"-D__18CXX", "-D__18F4550", "-DBOARD_NAME=\"bench\"",
+                                     "-DMOTOR_POLES=4", "-DPWM_KHZ=20", "-DUSE_ADC", "-c", files[0]});
+  EXPECT_EQ(database[0]["arguments"].get<Lines>(), arguments);
 }
 
 TEST(DatabaseConversion, DatabaseThatCannotBeWrittenStopsTheRun) {
@@ -104,7 +110,11 @@ TEST(DatabaseConversion, DatabaseThatCannotBeWrittenStopsTheRun) {
 TEST(DatabaseConversion, Windows1252NameIsConvertedWithOneWarningOnStandardError) {
   TempDir dir;
   writeBytes(dir.path() / "demo.mcp",
-             lfLines({"[HEADER]", "[FILE_INFO]", "file_000=C:\\caf\xE9.c", "file_001=C:\\na\xEFve.c"}));
+             lfLines({"[HEADER]", "[PATH_INFO]", "dir_src=", "[SUITE_INFO]",
+                      "suite_guid={5B7D72DD-9861-47BD-9F60-2BE967BF8416}",
+                      "[FILE_INFO]", "file_000=caf\xE9.c", "file_001=na\xEFve.c"}));
+  writeBytes(dir.path() / "caf\xE9.c", "");
+  writeBytes(dir.path() / "na\xEFve.c", "");
   writeBytes(dir.path() / "pic.p_c", "");
   const ProcessResult result = runProcess(
       "/bin/sh",
@@ -117,9 +127,54 @@ TEST(DatabaseConversion, Windows1252NameIsConvertedWithOneWarningOnStandardError
   const std::string errors = readBytes(dir.path() / "errors.txt");
   EXPECT_EQ(errors.rfind("Quillbrook: warning: ", 0), 0u) << errors;
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
-  EXPECT_NE(errors.find("C:/caf\xC3\xA9.c\n"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("/caf\xC3\xA9.c\n"), std::string::npos) << errors;
   const nlohmann::json database = nlohmann::json::parse(readBytes(dir.path() / "db.json"));
   ASSERT_EQ(database.size(), 2u);
-  EXPECT_EQ(database[1]["file"], "C:/na\xC3\xAFve.c");
+  EXPECT_EQ(database[1]["file"], hostForm(dir.toolPath("na\xC3\xAFve.c")));
 }
 #endif
+
+// A project built from each source's folder, written where its library
+// lived in "C:\Lib": -map points that at this machine in the project file,
+// the personality and the database alike.
+TEST(DatabaseConversion, SourceFolderBuildsAndMappedPathsReachEveryOutput) {
+  TempDir dir;
+  fs::create_directories(dir.path() / "p" / "app");
+  fs::create_directories(dir.path() / "p" / "inc");
+  fs::create_directories(dir.path() / "lib" / "h");
+  writeBytes(dir.path() / "p" / "app" / "main.c", "");
+  writeBytes(dir.path() / "lib" / "util.c", "");
+  writeBytes(dir.path() / "p" / "demo.mcp",
+             lfLines({"[HEADER]", "device=PIC32MX460F512L", "[PATH_INFO]",
+                      "BuildDirPolicy=BuildDirIsSourceDir", "dir_src=", "dir_inc=..\\inc;C:\\Lib\\h",
+                      "[FILE_INFO]", "file_000=app\\main.c", "file_001=C:\\Lib\\util.c",
+                      "[SUITE_INFO]", "suite_guid={14495C23-81F8-43F3-8A44-859C583D7760}"}));
+  writeBytes(dir.path() / "t.p_a", "template\r\n");
+  writeBytes(dir.path() / "c.p_c", "");
+  const ProcessResult result = runQuillbrook(
+      {arg(dir.path() / "p" / "demo.mcp"), ".", "-cp", "c.p_c", "-ap", "t.p_a", "-cdb", "db.json", "-map",
+       "c:/lib=" + arg(dir.path() / "lib"), "-map", "C:\\Nowhere=x"},
+      dir.path());
+  ASSERT_EQ(result.exitCode, 0) << result.output;
+  const std::string project = dir.toolPath("p") + "\\";
+  const std::string lib = dir.toolPath("lib");
+  EXPECT_NE(readBytes(dir.path() / "demo.prj").find("\r\n" + lib + "\\util.c\r\n"),
+            std::string::npos);
+  // The Part's lines, then the include folder as seen from app, then the template.
+  EXPECT_EQ(readBytes(dir.path() / "demo" / "person" / "demo.p_a"),
+            crlfLines({"-i \"" + project + "..\\inc\"", "-i \"" + lib + "\\h\"",
+                       "-i \"" + project + "\\app\\..\\inc\"", "template"}));
+  const nlohmann::json database = nlohmann::json::parse(readBytes(dir.path() / "db.json"));
+  ASSERT_EQ(database.size(), 2u);
+  EXPECT_EQ(database[0]["directory"], hostForm(project + "app"));
+  EXPECT_EQ(database[0]["arguments"].get<Lines>(),
+            (Lines{"cc", "-I", hostForm(project + "app\\..\\inc"), "-I", hostForm(lib + "\\h"),
+                   "-D__C32__", "-D__PIC32MX__", "-D__32MX460F512L__", "-c",
+                   hostForm(project + "app\\main.c")}));
+  EXPECT_EQ(database[1]["directory"], hostForm(lib));
+  EXPECT_EQ(database[1]["arguments"][2], hostForm(dir.toolPath("lib") + "\\..\\inc"));
+#ifndef _WIN32
+  EXPECT_EQ(result.errors, "Quillbrook: warning: -map \"C:\\Nowhere=x\" matched no path of the "
+                           "project\n");
+#endif
+}

@@ -76,7 +76,8 @@ bool isIdeMacro(const std::string& definition) {
 }
 
 // The C and C++ compile lines of a generated makefile, by source; the last
-// line of a source wins, which is the production image's.
+// line of a source wins, which is the production image's. Sources the
+// repository does not hold are left out, as the database leaves them out.
 CompileLines makefileLines(const fs::path& makefile, const fs::path& projectDir) {
   CompileLines lines;
   std::ifstream in(makefile);
@@ -100,7 +101,7 @@ CompileLines makefileLines(const fs::path& makefile, const fs::path& projectDir)
         source = normal(projectDir / word);
       }
     }
-    if (!source.empty())
+    if (!source.empty() && fs::exists(source))
       lines[source] = line;
   }
   return lines;
@@ -204,7 +205,7 @@ TEST(MplabXProjects, DatabaseMatchesTheIdeMakefiles) {
         projectDir / "nbproject" / ("Makefile-" + std::string(fresh.configuration) + ".mk"),
         projectDir);
     const CompileLines actual = databaseLines(out / "db.json");
-    const Words predefined = compilerPredefinedMacros(fresh.toolchain, fresh.device);
+    const Words predefined = predefinedMacros(toolchainCompiler(fresh.toolchain), fresh.device);
     ASSERT_FALSE(predefined.empty());
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(actual.size(), expected.size());

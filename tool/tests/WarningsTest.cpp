@@ -148,6 +148,37 @@ TEST_F(Warnings, MissingPersonalitiesAreNamed) {
 
 // The two compiler lines quoted from real projects of the 16-bit and 32-bit
 // compiler families, in a file shaped like theirs.
+// main.c of the small project is not on disk: the database leaves it out.
+// Each case gives the project's lines and what the warnings must say.
+TEST_F(Warnings, DatabaseSaysWhatItLeftOutAndWhatItCouldNotKnow) {
+  const struct {
+    Lines project;
+    Lines parts;
+  } cases[] = {
+      {{"[HEADER]", "[PATH_INFO]", "dir_src=", "[FILE_INFO]", "file_000=main.c"},
+       {"left out 1 of 1 sources that are not on this machine, first: ",
+        "main.c (-map FROM=TO", "not recognised and it names no device"}},
+      {{"[HEADER]", "[FILE_INFO]", "file_000=start.asm"}, {"has no entry: the project lists no C"}},
+      {{"[HEADER]", "device=PIC18F4550", "[PATH_INFO]", "dir_src=", "[FILE_INFO]",
+        "file_000=real.c"},
+       {"compiler was not recognised", "device family of PIC18F4550"}},
+  };
+  writeBytes(dir.path() / "real.c", "");
+  for (const auto& c : cases) {
+    writeBytes(dir.path() / "demo.mcp", crlfLines(c.project));
+    const ProcessResult result = run({"-cp", "c.p_c", "-cdb", "db.json", "-map", "no-equals"});
+    EXPECT_EQ(result.exitCode, 0);
+    const Lines errors = linesOf(result.errors);
+    ASSERT_FALSE(errors.empty()) << c.project.back();
+    EXPECT_EQ(errors[0], Prefix + "ignored -map value \"no-equals\": it takes the form FROM=TO");
+    const std::string rest = result.errors.substr(result.errors.find('\n') + 1);
+    for (const std::string& part : c.parts)
+      EXPECT_TRUE(holds(rest, part)) << part << "\n" << result.errors;
+    for (const std::string& line : errors)
+      EXPECT_EQ(line.rfind(Prefix, 0), 0u) << line;
+  }
+}
+
 TEST(SwitchesEndToEnd, ARealShapedProjectKeepsItsMacrosOnlyWithSw) {
   TempDir dir;
   writeBytes(
