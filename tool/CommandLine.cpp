@@ -1,10 +1,13 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+#include <string_view>
 
 #include "AbsolutePath.h"
 #include "Console.h"
 #include "ExtensionList.h"
 #include "ProjectConverter.h"
+#include "QuillbrookVersion.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -14,15 +17,38 @@ struct OptionWord {
   bool takesValue;
   // The value is a path, made absolute against the current directory.
   bool takesPath;
+  // How the help names the value (empty without one) and its one line.
+  std::string_view valueName;
+  std::string_view help;
 };
 
-// Every option word of the tool. The scan, the current-directory check and
-// the warnings all read this table; applyOption says what each one sets.
+// Every option word of the tool. The scan, the current-directory check, the
+// warnings and the help all read this table; applyOption says what each one
+// sets.
 const OptionWord OptionWords[] = {
-    {"-pn", true, false}, {"-mp", true, true},  {"-ap", true, true},   {"-cp", true, true},
-    {"-ext", true, false}, {"-sw", false, false}, {"-cdb", true, true},   {"-map", true, false},
-    {"-conf", true, false},
+    {"-pn", true, false, "dest_proj_name",
+     "name of the Tarn project; default: the project file's name cut before its last dot"},
+    {"-mp", true, true, "message_personality",
+     "message personality (.p_s), referenced where it is; default: an empty one"},
+    {"-ap", true, true, "analyser_personality",
+     "template analyser personality (.p_a), copied into the generated one"},
+    {"-cp", true, true, "compiler_personality",
+     "compiler personality (.p_c), referenced where it is"},
+    {"-ext", true, false, "file_extension",
+     "comma-separated extensions without dots (c,h,asm); may be repeated; default: every file"},
+    {"-sw", false, false, "",
+     "also read the -D and -I compiler switches of the project's tool settings"},
+    {"-cdb", true, true, "compilation_database",
+     "also write a JSON compilation database of the C and C++ sources to this path"},
+    {"-map", true, false, "FROM=TO",
+     "write every source and include path under the folder FROM as under TO; may be repeated"},
+    {"-conf", true, false, "configuration",
+     "MPLAB X only: the configuration to convert; default: the first one"},
 };
+
+// Asked for anywhere on the command line, these answer instead of a run.
+const char* const HelpWords[] = {"-h", "--help"};
+const char* const VersionWord = "--version";
 
 const OptionWord* findOptionWord(const std::string& argument) {
   for (const OptionWord& option : OptionWords) {
@@ -123,6 +149,47 @@ int convert(const std::vector<std::string>& arguments) {
   return converter.run();
 }
 
+bool isCompilerPersonality(const OptionWord& option) {
+  return std::string_view(option.word) == "-cp";
+}
+
+// How the usage shows an option: the compiler personality as required
+// (though a run goes on without it), the others in brackets.
+std::string usagePiece(const OptionWord& option) {
+  const std::string word = option.word;
+  if (isCompilerPersonality(option))
+    return word + " <" + std::string(option.valueName) + ">";
+  if (option.valueName.empty())
+    return "[" + word + "]";
+  return "[" + word + " " + std::string(option.valueName) + "]";
+}
+
+std::string padded(std::string text, std::size_t width) {
+  text.resize(std::max(width, text.size() + 1), ' ');
+  return text;
+}
+
+std::string helpLine(const std::string& words, std::string_view text) {
+  return "  " + padded(words, 30) + std::string(text);
+}
+
+bool isHelpWord(const std::string& argument) {
+  for (const char* word : HelpWords) {
+    if (argument == word)
+      return true;
+  }
+  return false;
+}
+
+// The first help or version word on the command line, or empty.
+std::string informationRequest(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (isHelpWord(argument) || argument == VersionWord)
+      return argument;
+  }
+  return std::string();
+}
+
 }  // namespace
 
 std::vector<std::string> usageLines() {
@@ -134,6 +201,56 @@ std::vector<std::string> usageLines() {
 void printUsage() {
   for (const std::string& line : usageLines())
     printLine(line);
+}
+
+std::string newerOptionsLine() {
+  std::string specified;
+  for (const std::string& line : usageLines())
+    specified += line + " ";
+  std::string line;
+  for (const OptionWord& option : OptionWords) {
+    const std::string piece = usagePiece(option);
+    if (specified.find(piece) == std::string::npos)
+      line += (line.empty() ? "" : " ") + piece;
+  }
+  return line;
+}
+
+std::vector<std::string> helpLines() {
+  std::string usage = "Usage: Quillbrook <source_proj> <dest_folder>";
+  for (const OptionWord& option : OptionWords) {
+    if (isCompilerPersonality(option))
+      usage += " " + usagePiece(option);
+  }
+  for (const OptionWord& option : OptionWords) {
+    if (!isCompilerPersonality(option))
+      usage += " " + usagePiece(option);
+  }
+  std::vector<std::string> lines = {
+      usage,
+      "Converts an MPLAB project (.mcp), or an MPLAB X project (its folder or its "
+      "nbproject/configurations.xml), into a Tarn project in the existing folder dest_folder.",
+      "",
+      "Options:"};
+  for (const OptionWord& option : OptionWords) {
+    std::string words = option.word;
+    if (!option.valueName.empty())
+      words += " " + std::string(option.valueName);
+    lines.push_back(helpLine(words, option.help));
+  }
+  lines.push_back(helpLine("-h, --help", "print this help and exit"));
+  lines.push_back(helpLine("--version", "print the version and exit"));
+  lines.insert(lines.end(),
+               {"",
+                "Progress goes to standard output; the exit status is 0 on success, 1 on failure.",
+                "Warnings (\"Quillbrook: warning: ...\") and the reason for a failure go to "
+                "standard error.",
+                std::string("Documentation: ") + QUILLBROOK_DOCS + "."});
+  return lines;
+}
+
+std::string versionLine() {
+  return std::string("Quillbrook ") + QUILLBROOK_VERSION;
 }
 
 std::string defaultProjectName(const std::string& sourceProject) {
@@ -167,8 +284,20 @@ bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& c
 
 int quillbrookMain(const std::vector<std::string>& arguments) {
   platform::prepareConsole();
+  const std::string request = informationRequest(arguments);
+  if (!request.empty()) {
+    const std::vector<std::string> lines =
+        request == VersionWord ? std::vector<std::string>{versionLine()} : helpLines();
+    for (const std::string& line : lines)
+      printLine(line);
+    return 0;
+  }
   if (arguments.size() < 2) {
     printUsage();
+    // The two lines above are fixed; options added since follow on
+    // standard error, for a person.
+    printErrorLine(newerOptionsLine());
+    printErrorLine("Quillbrook --help describes every option.");
     return 0;
   }
   try {

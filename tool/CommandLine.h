@@ -10,6 +10,14 @@ class ProjectConverter;
 std::vector<std::string> usageLines();
 // Prints the usage text to standard output.
 void printUsage();
+// The options the two usage lines do not show, in the usage's form.
+std::string newerOptionsLine();
+
+// The help text of -h and --help: the usage with every option, one line per
+// option, where warnings go and where the documentation is.
+std::vector<std::string> helpLines();
+// "Quillbrook <version>", the answer to --version.
+std::string versionLine();
 
 // The file name of `sourceProject` cut before its last dot.
 std::string defaultProjectName(const std::string& sourceProject);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -17,13 +18,38 @@ void setTextColour(QLineEdit *edit, const QColor &colour)
     edit->setPalette(palette);
 }
 
-// Shows in the edit's text colour whether its path names anything on disk
-// (a file or a folder) and returns that.
-bool paintExistence(QLineEdit *edit)
+// What a path edit must name. The MPLAB project may be a file or a folder.
+enum class PathKind { Anything, Folder, File };
+
+// Why the wizard refuses `path`, or the empty text when it takes it.
+QString pathProblem(const QString &path, PathKind kind)
 {
-    const bool exists = QFileInfo::exists(edit->text());
-    setTextColour(edit, exists ? QColor(0, 0, 0) : QColor(255, 0, 0));
-    return exists;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return MPLABConverter::tr("missing");
+    if (kind == PathKind::Folder && !info.isDir())
+        return MPLABConverter::tr("not a folder");
+    if (kind == PathKind::File && info.isDir())
+        return MPLABConverter::tr("not a file");
+    return QString();
+}
+
+// Says beside the edit why its path is refused; the typed text keeps clear
+// of that word.
+void showReason(QLineEdit *edit, QLabel *reason, const QString &text)
+{
+    reason->setText(text);
+    edit->setTextMargins(0, 0, text.isEmpty() ? 0 : edit->width() - reason->x(), 0);
+}
+
+// Shows in the edit's text colour, and in words beside it, whether its path
+// names what it must, and returns that.
+bool paintPath(QLineEdit *edit, QLabel *reason, PathKind kind)
+{
+    const QString problem = pathProblem(edit->text(), kind);
+    setTextColour(edit, problem.isEmpty() ? QColor(0, 0, 0) : QColor(255, 0, 0));
+    showReason(edit, reason, problem);
+    return problem.isEmpty();
 }
 
 // The first browse dialog starts at the root of the current drive. Elsewhere
@@ -68,6 +94,8 @@ void MPLABConverter::connectSignals()
 {
     connect(MPLABProjectBrowseBtn, &QPushButton::clicked, this, &MPLABConverter::MPLABProjectBrowseBtn_clicked);
     connect(FenProjectBrowseBtn, &QPushButton::clicked, this, &MPLABConverter::FenProjectBrowseBtn_clicked);
+    // Offered before the page is checked, so the check sees the name.
+    connect(MPLABProjectEdit, &QLineEdit::textChanged, this, &MPLABConverter::offerProjectName);
     for (QLineEdit *edit : {MPLABProjectEdit, FenProjectEdit, FenNameEdit})
         connect(edit, &QLineEdit::textChanged, this, &MPLABConverter::Page0LineEdit_textchanged);
     for (QLineEdit *edit : {MsgPersonEdit, AnalPersonEdit, CmpPersonEdit})
@@ -114,8 +142,8 @@ void MPLABConverter::Page1LineEdit_textchanged(const QString &)
 
 void MPLABConverter::validatePage0()
 {
-    const bool projectExists = paintExistence(MPLABProjectEdit);
-    const bool folderExists = paintExistence(FenProjectEdit);
+    const bool projectExists = paintPath(MPLABProjectEdit, MPLABProjectReason, PathKind::Anything);
+    const bool folderExists = paintPath(FenProjectEdit, FenProjectReason, PathKind::Folder);
     Page0->setComplete(projectExists && folderExists && !FenNameEdit->text().isEmpty());
 }
 
@@ -123,14 +151,29 @@ void MPLABConverter::validatePage1()
 {
     bool valid = true;
     // The message and analyser personalities are optional: left empty they
-    // keep whatever colour they had and count as valid.
-    for (QLineEdit *optional : {MsgPersonEdit, AnalPersonEdit}) {
-        if (!optional->text().isEmpty() && !paintExistence(optional))
+    // keep whatever colour they had, lose their reason and count as valid.
+    const std::pair<QLineEdit *, QLabel *> optionals[] = {{MsgPersonEdit, MsgPersonReason},
+                                                          {AnalPersonEdit, AnalPersonReason}};
+    for (const auto &[edit, reason] : optionals) {
+        if (edit->text().isEmpty())
+            showReason(edit, reason, QString());
+        else if (!paintPath(edit, reason, PathKind::File))
             valid = false;
     }
-    if (!paintExistence(CmpPersonEdit))
+    if (!paintPath(CmpPersonEdit, CmpPersonReason, PathKind::File))
         valid = false;
     Page1->setComplete(valid);
+}
+
+// A project file picked or typed while no name is given offers the name the
+// tool would take by default: the file name cut before its last dot.
+void MPLABConverter::offerProjectName()
+{
+    if (!FenNameEdit->text().isEmpty())
+        return;
+    const QFileInfo project(MPLABProjectEdit->text());
+    if (project.isFile() && project.suffix().compare(QLatin1String("mcp"), Qt::CaseInsensitive) == 0)
+        FenNameEdit->setText(project.completeBaseName());
 }
 
 bool MPLABConverter::eventFilter(QObject *watched, QEvent *event)

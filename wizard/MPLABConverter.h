@@ -2,6 +2,7 @@
 #define MPLABCONVERTER_H
 
 #include "MPLABConverterBase.h"
+#include "ToolErrors.h"
 
 #include <QList>
 #include <QProcess>
@@ -38,6 +39,7 @@ public slots:
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
     void readFromStdout();
+    void readFromStderr();
     void processExit();
     void processError(QProcess::ProcessError error);
 
@@ -56,6 +58,7 @@ private:
 
     void validatePage0();
     void validatePage1();
+    void offerProjectName();
 
     QString browseForFile(const QString &caption, const QString &filter);
     QString browseForDirectory(const QString &caption);
@@ -65,8 +68,13 @@ private:
     QString buildExtensionList() const;
     QString buildSummary() const;
     QString switchesSummary() const;
+    QString databasePath() const;
+    QString databaseSummary() const;
     QStringList conversionArguments() const;
     void setRunning(bool running);
+    void appendToolErrorLines(const QStringList &lines);
+    void reportWarnings();
+    void reportFailureReason();
 
     QList<std::pair<QString, QLineEdit *>> settingsEntries() const;
     void loadSettings();
@@ -74,6 +82,8 @@ private:
 
     QString extensionList;
     QProcess *conversionProcess;
+    // The standard error of the latest run.
+    ToolErrors toolErrors;
     QString lastPath;
 };
 

@@ -57,6 +57,17 @@ QLabel *wrappedLabel(QWidget *parent, const char *name, int y, int height)
     return label;
 }
 
+// A red label over the right end of a path edit; it lets clicks through to
+// the edit.
+QLabel *reasonLabel(QLineEdit *edit, const char *name)
+{
+    auto *label = place<QLabel>(edit, name, edit->width() - 94, 0, 90, edit->height());
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setColour(label, QPalette::WindowText, QColor(255, 0, 0));
+    return label;
+}
+
 QCheckBox *extensionBox(QWidget *parent, const char *name, int x, int y)
 {
     return place<QCheckBox>(parent, name, x, y, 50, 20);
@@ -142,6 +153,10 @@ void MPLABConverterBase::buildPage0()
     MPLABProjectBrowseBtn = browseButton(groupBox1, "MPLABProjectBrowseBtn", 410);
     MPLABProjectEdit = place<QLineEdit>(groupBox1, "MPLABProjectEdit", 95, 20, 300, 25);
     textLabel1_3 = place<QLabel>(groupBox1, "textLabel1_3", 10, 18, 84, 30);
+    MPLABProjectReason = reasonLabel(MPLABProjectEdit, "MPLABProjectReason");
+    FenProjectReason = reasonLabel(FenProjectEdit, "FenProjectReason");
+    versionLabel = place<QLabel>(Page0, "versionLabel", 320, 347, 200, 13);
+    versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     line1_2 = sideLine(Page0, "line1_2", 521);
     line1 = sideLine(Page0, "line1", -8);
@@ -170,6 +185,9 @@ void MPLABConverterBase::buildPage1()
     groupBox2_2 = place<QGroupBox>(Page1, "groupBox2_2", 20, 290, 500, 60);
     CmpPersonEdit = place<QLineEdit>(groupBox2_2, "CmpPersonEdit", 10, 20, 390, 25);
     CmpBrowseBtn = browseButton(groupBox2_2, "CmpBrowseBtn", 420);
+    MsgPersonReason = reasonLabel(MsgPersonEdit, "MsgPersonReason");
+    AnalPersonReason = reasonLabel(AnalPersonEdit, "AnalPersonReason");
+    CmpPersonReason = reasonLabel(CmpPersonEdit, "CmpPersonReason");
 
     pixmapLabel3_2 = newHeader(Page1, "pixmapLabel3_2");
     groupBox1_3_2 = place<QGroupBox>(Page1, "groupBox1_3_2", 20, 40, 500, 100);
@@ -205,7 +223,9 @@ void MPLABConverterBase::buildPage2()
     hxxCheck = extensionBox(groupBox7, "hxxCheck", 260, 75);
     cppCheck = extensionBox(groupBox7, "cppCheck", 40, 35);
     CustExtEdit = place<QLineEdit>(groupBox7, "CustExtEdit", 160, 115, 144, 25);
-    switchesCheck = place<QCheckBox>(Page2, "switchesCheck", 60, 328, 420, 22);
+    // Two rows between the extensions box and the bottom banner.
+    switchesCheck = place<QCheckBox>(Page2, "switchesCheck", 60, 322, 420, 18);
+    databaseCheck = place<QCheckBox>(Page2, "databaseCheck", 60, 340, 460, 18);
 
     pixmapLabel3_2_2 = newHeader(Page2, "pixmapLabel3_2_2");
     line1_3_2 = sideLine(Page2, "line1_3_2", -8);
@@ -222,6 +242,7 @@ void MPLABConverterBase::buildPage2()
     setTabOrder(hppCheck, hxxCheck);
     setTabOrder(hxxCheck, CustExtEdit);
     setTabOrder(CustExtEdit, switchesCheck);
+    setTabOrder(switchesCheck, databaseCheck);
     addPage(Page2);
 }
 

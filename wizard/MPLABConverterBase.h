@@ -41,6 +41,12 @@ public:
     QPushButton *MPLABProjectBrowseBtn;
     QLineEdit *MPLABProjectEdit;
     QLabel *textLabel1_3;
+    // Inside the right end of each path edit: why the wizard refuses the
+    // path, empty while it is fine.
+    QLabel *MPLABProjectReason;
+    QLabel *FenProjectReason;
+    // Below the project box: the version of both programs.
+    QLabel *versionLabel;
     QFrame *line1_2;
     QFrame *line1;
     QLabel *pixmapLabel3_3;
@@ -56,6 +62,9 @@ public:
     QGroupBox *groupBox2_2;
     QLineEdit *CmpPersonEdit;
     QPushButton *CmpBrowseBtn;
+    QLabel *MsgPersonReason;
+    QLabel *AnalPersonReason;
+    QLabel *CmpPersonReason;
     QLabel *pixmapLabel3_2;
     QGroupBox *groupBox1_3_2;
     QLabel *textLabel2_2_2;
@@ -80,6 +89,8 @@ public:
     QLineEdit *CustExtEdit;
     // Below the extensions: also read -D and -I compiler switches ("-sw").
     QCheckBox *switchesCheck;
+    // Below that: also write a compilation database ("-cdb").
+    QCheckBox *databaseCheck;
     QLabel *pixmapLabel3_2_2;
     QFrame *line1_3_2;
     QFrame *line1_2_2_2;

@@ -1,5 +1,6 @@
 #include "MPLABConverterBase.h"
 
+#include "QuillbrookVersion.h"
 #include "WizardPage.h"
 
 #include <QCheckBox>
@@ -31,6 +32,7 @@ void MPLABConverterBase::languageChange()
     MPLABProjectBrowseBtn->setText(tr("Browse"));
     MPLABProjectEdit->setToolTip(tr("Path to the .??? project file", "Path to the MPLAB .??? file."));
     textLabel1_3->setText(tr("Project File\n(.mcp)"));
+    versionLabel->setText(tr("Version %1").arg(QLatin1String(QUILLBROOK_VERSION)));
     Page0->setTitle(QString());
 
     groupBox1_2->setTitle(tr("Message Personality"));
@@ -69,6 +71,7 @@ void MPLABConverterBase::languageChange()
     CustExtEdit->setToolTip(tr("Custom extensions list to add files of this type to the project.",
                                "Custom extensions list to add files of this type to the project."));
     switchesCheck->setText(tr("Read macros and include paths from compiler switches (-D, -I)"));
+    databaseCheck->setText(tr("Also write a compilation database (compile_commands.json) for clangd and cppcheck"));
     Page2->setTitle(QString());
 
     DetailsText->setPlainText(tr("MPLAB Project:\n\n\n"

@@ -3,9 +3,13 @@
 #include "WizardPage.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTextBlockFormat>
 #include <QTextBrowser>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 #include <utility>
 
@@ -53,7 +57,8 @@ QString MPLABConverter::buildSummary() const
         + QStringLiteral("Tamplate Analyser Personality:\n") + AnalPersonEdit->text() + QStringLiteral("\n\n")
         + QStringLiteral("Compiler Personality:\n") + CmpPersonEdit->text() + QStringLiteral("\n\n")
         + QStringLiteral("File Extensions:\n") + extensionList + QStringLiteral("\n")
-        + switchesSummary();
+        + switchesSummary()
+        + databaseSummary();
 }
 
 // Shown only when asked for, so the summary of a plain run stays as it was.
@@ -62,6 +67,26 @@ QString MPLABConverter::switchesSummary() const
     if (!switchesCheck->isChecked())
         return QString();
     return QStringLiteral("\nCompiler Switches:\nmacros and include paths also read from -D and -I (-sw)\n");
+}
+
+// Beside the project, in the separators the destination was typed with.
+QString MPLABConverter::databasePath() const
+{
+    const QString folder = FenProjectEdit->text();
+    QChar separator = QDir::separator();
+    if (folder.contains(QLatin1Char('\\')))
+        separator = QLatin1Char('\\');
+    else if (folder.contains(QLatin1Char('/')))
+        separator = QLatin1Char('/');
+    const bool ended = folder.endsWith(separator);
+    return folder + (ended ? QString() : QString(separator)) + QStringLiteral("compile_commands.json");
+}
+
+QString MPLABConverter::databaseSummary() const
+{
+    if (!databaseCheck->isChecked())
+        return QString();
+    return QStringLiteral("\nCompilation Database:\n") + databasePath() + QStringLiteral("\n");
 }
 
 // Each text goes as typed, one argument each: the tool makes paths absolute
@@ -79,6 +104,8 @@ QStringList MPLABConverter::conversionArguments() const
         arguments << QStringLiteral("-ext") << extensionList;
     if (switchesCheck->isChecked())
         arguments << QStringLiteral("-sw");
+    if (databaseCheck->isChecked())
+        arguments << QStringLiteral("-cdb") << databasePath();
     return arguments;
 }
 
@@ -94,9 +121,11 @@ void MPLABConverter::setRunning(bool running)
 void MPLABConverter::accept()
 {
     conversionProcess = new QProcess(this);
+    toolErrors = ToolErrors();
     DetailsText->clear();
     DetailsText->setPlainText(tr("Initialising Project Conversion ...\n"));
     connect(conversionProcess, &QProcess::readyReadStandardOutput, this, &MPLABConverter::readFromStdout);
+    connect(conversionProcess, &QProcess::readyReadStandardError, this, &MPLABConverter::readFromStderr);
     connect(conversionProcess, &QProcess::finished, this, &MPLABConverter::processExit);
     connect(conversionProcess, &QProcess::errorOccurred, this, &MPLABConverter::processError);
     // Locked before the start, because a failed start may be reported at once.
@@ -107,6 +136,40 @@ void MPLABConverter::accept()
 void MPLABConverter::readFromStdout()
 {
     DetailsText->append(QString::fromLocal8Bit(conversionProcess->readAllStandardOutput()));
+}
+
+// The tool's warnings and reasons stand in the log as they come, each line a
+// paragraph of its own in dark red, between the output lines they follow.
+void MPLABConverter::readFromStderr()
+{
+    appendToolErrorLines(toolErrors.take(conversionProcess->readAllStandardError()));
+}
+
+void MPLABConverter::appendToolErrorLines(const QStringList &lines)
+{
+    QTextCharFormat format;
+    format.setForeground(QColor(139, 0, 0));
+    QTextCursor cursor(DetailsText->document());
+    cursor.movePosition(QTextCursor::End);
+    for (const QString &line : lines) {
+        cursor.insertBlock(QTextBlockFormat(), format);
+        cursor.insertText(line, format);
+    }
+}
+
+void MPLABConverter::reportWarnings()
+{
+    const int count = toolErrors.warnings();
+    if (count == 1)
+        DetailsText->append(tr("There was 1 warning: see the dark red line above."));
+    else if (count > 1)
+        DetailsText->append(tr("There were %1 warnings: see the dark red lines above.").arg(count));
+}
+
+void MPLABConverter::reportFailureReason()
+{
+    if (!toolErrors.reason().isEmpty())
+        DetailsText->append(tr("Project Conversion Failed: %1").arg(toolErrors.reason()));
 }
 
 void MPLABConverter::processError(QProcess::ProcessError error)
@@ -125,11 +188,18 @@ void MPLABConverter::processError(QProcess::ProcessError error)
 void MPLABConverter::processExit()
 {
     setRunning(false);
+    // Whatever is still in the pipes belongs above the result.
+    if (conversionProcess->bytesAvailable() > 0)
+        readFromStdout();
+    readFromStderr();
+    appendToolErrorLines(toolErrors.finish());
     if (conversionProcess->exitStatus() == QProcess::NormalExit) {
         if (conversionProcess->exitCode() == 0) {
             DetailsText->append(tr("Project Converted Successfully!"));
+            reportWarnings();
             setButtonText(CancelButton, tr("Close"));
         } else {
+            reportFailureReason();
             QMessageBox::about(nullptr, tr("MPLAB Project Converter"),
                                tr("Project Conversion Failed!\nPlease check the details log and try again."));
         }

@@ -18,6 +18,7 @@ class EndToEndTest : public QObject
 
 private slots:
     void convertsTheBundledExample();
+    void showsTheToolsWarningsAboutAFileThatIsNoProject();
 };
 
 void EndToEndTest::convertsTheBundledExample()
@@ -50,6 +51,31 @@ void EndToEndTest::convertsTheBundledExample()
     QCOMPARE(driver.button(QWizard::CancelButton)->text(), QStringLiteral("Close"));
     QVERIFY(QFileInfo::exists(scratch.path(QStringLiteral("out/motor.prj"))));
     QVERIFY(scratch.read(QStringLiteral("settings.txt")).startsWith("Analyser Personality:\n"));
+}
+
+// A text file taken for the MPLAB project converts to an empty project; the
+// tool's warning about it reaches the log, and the result line counts it.
+void EndToEndTest::showsTheToolsWarningsAboutAFileThatIsNoProject()
+{
+    ScratchDir scratch;
+    const QByteArray previousPath = qgetenv("PATH");
+    qputenv("PATH", QDir::toNativeSeparators(QStringLiteral(QUILLBROOK_DIR)).toLocal8Bit()
+                        + QDir::listSeparator().toLatin1() + previousPath);
+    const QString notes = scratch.write(QStringLiteral("notes.txt"), "shopping list\nmilk\n");
+
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(notes, scratch.makeDir(QStringLiteral("out")), QStringLiteral("notes"), QString(),
+                          QString(), QStringLiteral(EXAMPLES_DIR "/personalities/pic18.p_c"));
+    driver.press(QWizard::NextButton);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(driver.button(QWizard::BackButton)->isEnabled(), 30000);
+    qputenv("PATH", previousPath);
+
+    const QString log = wizard.DetailsText->toPlainText();
+    QVERIFY2(log.contains(QLatin1String("\nQuillbrook: warning: ")), qPrintable(log));
+    const qsizetype converted = log.indexOf(QLatin1String("Project Converted Successfully!\nThere "));
+    QVERIFY2(converted > 0 && log.indexOf(QLatin1String("warning")) < converted, qPrintable(log));
 }
 
 QTEST_MAIN(EndToEndTest)

@@ -2,6 +2,7 @@
 // the state of every input.
 
 #include "MPLABConverter.h"
+#include "QuillbrookVersion.h"
 #include "WizardPage.h"
 #include "WizardTestSupport.h"
 
@@ -94,6 +95,9 @@ void FormTest::widgetsStandWhereTheFormPutsThem_data()
     row("MPLABProjectBrowseBtn", "groupBox1", {410, 20, 75, 25}, "Browse");
     row("MPLABProjectEdit", "groupBox1", {95, 20, 300, 25});
     row("textLabel1_3", "groupBox1", {10, 18, 84, 30}, "Project File\n(.mcp)");
+    row("versionLabel", "Page0", {320, 347, 200, 13}, "Version " QUILLBROOK_VERSION);
+    row("MPLABProjectReason", "MPLABProjectEdit", {206, 0, 90, 25});
+    row("FenProjectReason", "FenProjectEdit", {206, 0, 90, 25});
 
     row("groupBox1_2", "Page1", {20, 150, 500, 60}, "Message Personality");
     row("MsgBrowseBtn", "groupBox1_2", {420, 20, 75, 25}, "Browse");
@@ -104,6 +108,9 @@ void FormTest::widgetsStandWhereTheFormPutsThem_data()
     row("groupBox2_2", "Page1", {20, 290, 500, 60}, "Compiler Personality");
     row("CmpPersonEdit", "groupBox2_2", {10, 20, 390, 25});
     row("CmpBrowseBtn", "groupBox2_2", {420, 20, 75, 25}, "Browse");
+    row("MsgPersonReason", "MsgPersonEdit", {296, 0, 90, 25});
+    row("AnalPersonReason", "AnalPersonEdit", {296, 0, 90, 25});
+    row("CmpPersonReason", "CmpPersonEdit", {296, 0, 90, 25});
     row("groupBox1_3_2", "Page1", {20, 40, 500, 100});
     row("textLabel2_2_2", "groupBox1_3_2", {10, 10, 481, 84});
 
@@ -120,8 +127,10 @@ void FormTest::widgetsStandWhereTheFormPutsThem_data()
     row("hxxCheck", "groupBox7", {260, 75, 50, 20}, "*.hxx");
     row("textLabel2", "groupBox7", {50, 116, 100, 20}, "Custom Extensions");
     row("CustExtEdit", "groupBox7", {160, 115, 144, 25});
-    row("switchesCheck", "Page2", {60, 328, 420, 22},
+    row("switchesCheck", "Page2", {60, 322, 420, 18},
         "Read macros and include paths from compiler switches (-D, -I)");
+    row("databaseCheck", "Page2", {60, 340, 460, 18},
+        "Also write a compilation database (compile_commands.json) for clangd and cppcheck");
 
     row("DetailsText", "Page3", {15, 40, 505, 300});
 }
@@ -198,11 +207,16 @@ void FormTest::longTextsAndTooltips()
     QCOMPARE(wizard.CmpPersonEdit->toolTip(), QStringLiteral("Path to the compiler personality to use for the project."));
     QCOMPARE(wizard.CustExtEdit->toolTip(), QStringLiteral("Custom extensions list to add files of this type to the project."));
 
-    // The switches box shows its whole text in the dialog font, above the
-    // bottom banner.
-    QCOMPARE(wizard.switchesCheck->font(), wizard.font());
-    QVERIFY(wizard.switchesCheck->sizeHint().width() <= wizard.switchesCheck->width());
-    QVERIFY(wizard.switchesCheck->geometry().bottom() < 360);
+    // The two boxes below the extensions show their whole texts in the
+    // dialog font, above the bottom banner; so does the version.
+    for (QWidget *widget : {static_cast<QWidget *>(wizard.switchesCheck),
+                            static_cast<QWidget *>(wizard.databaseCheck),
+                            static_cast<QWidget *>(wizard.versionLabel)}) {
+        QCOMPARE(widget->font(), wizard.font());
+        QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(widget->objectName()));
+        QVERIFY2(widget->sizeHint().height() <= widget->height() + 1, qPrintable(widget->objectName()));
+        QVERIFY(widget->geometry().bottom() < 360);
+    }
 }
 
 QTEST_MAIN(FormTest)

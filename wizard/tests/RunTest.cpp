@@ -9,11 +9,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <functional>
@@ -51,6 +54,10 @@ private slots:
     void successSendsEveryInputAsTypedAndShowsTheOutput();
     void emptyOptionsAreLeftOut();
     void failureShowsTheMessageBox();
+    void standardErrorStandsApartInOrderAndWarningsAreCounted();
+    void failureShowsTheToolsReason();
+    void databaseBoxAddsCdbBesideTheProject_data();
+    void databaseBoxAddsCdbBesideTheProject();
     void crashShowsNothing();
     void startFailureWithoutToolOnPath();
     void oneRunAtATime();
@@ -178,6 +185,93 @@ void RunTest::failureShowsTheMessageBox()
     QVERIFY(wizard.DetailsText->toPlainText().contains(QLatin1String("line 1")));
     QVERIFY(!wizard.DetailsText->toPlainText().contains(converted));
     QVERIFY(driver.button(QWizard::CancelButton)->text() != QStringLiteral("Close"));
+}
+
+void RunTest::standardErrorStandsApartInOrderAndWarningsAreCounted()
+{
+    StandIn tool(*scratch);
+    tool.printLines(3);
+    tool.warnAfterLines(2);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+
+    // Every line of both channels, in the order the tool wrote them.
+    const QStringList expected = {"line 1", "Quillbrook: warning: warning 1", "line 2",
+                                  "Quillbrook: warning: warning 2", "line 3", converted,
+                                  "There were 2 warnings: see the dark red lines above."};
+    const QString log = wizard.DetailsText->toPlainText();
+    qsizetype at = 0;
+    for (const QString &line : expected) {
+        const qsizetype found = log.indexOf(line, at);
+        QVERIFY2(found >= at, qPrintable(line + QStringLiteral(" in:\n") + log));
+        at = found + line.size();
+    }
+    // Standard error is set apart in dark red; standard output is not.
+    const QColor darkRed(139, 0, 0);
+    int redBlocks = 0;
+    for (QTextBlock block = wizard.DetailsText->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().isEmpty())
+            continue;
+        const bool red = block.begin().fragment().charFormat().foreground().color() == darkRed;
+        QCOMPARE(red, block.text().startsWith(QLatin1String("Quillbrook: ")));
+        redBlocks += red;
+    }
+    QCOMPARE(redBlocks, 2);
+}
+
+void RunTest::failureShowsTheToolsReason()
+{
+    StandIn tool(*scratch);
+    tool.printLines(1);
+    tool.endWithErrorLine("Quillbrook: error: /work/out/motor.prj: Permission denied");
+    tool.exitWith(1);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    ModalAnswer closeBox([](QWidget *modal) { modal->close(); });
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    QVERIFY(closeBox.answered());
+    const QString log = wizard.DetailsText->toPlainText();
+    QVERIFY2(log.endsWith(QStringLiteral("Quillbrook: error: /work/out/motor.prj: Permission denied\n"
+                                         "Project Conversion Failed: /work/out/motor.prj: Permission denied")),
+             qPrintable(log));
+}
+
+void RunTest::databaseBoxAddsCdbBesideTheProject_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("database");
+    QTest::newRow("slashes") << QStringLiteral("out/sub") << QStringLiteral("out/sub/compile_commands.json");
+    QTest::newRow("ending in one") << QStringLiteral("out/") << QStringLiteral("out/compile_commands.json");
+    QTest::newRow("no separator") << QStringLiteral(".")
+                                  << QStringLiteral(".") + QDir::separator() + QStringLiteral("compile_commands.json");
+#ifdef Q_OS_WIN
+    QTest::newRow("backslashes") << QStringLiteral("out\\sub") << QStringLiteral("out\\sub\\compile_commands.json");
+#endif
+}
+
+void RunTest::databaseBoxAddsCdbBesideTheProject()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, database);
+    scratch->makeDir(QStringLiteral("out/sub"));
+    StandIn tool(*scratch);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(QStringLiteral("motor.mcp"), folder, QStringLiteral("motor"), QString(), QString(),
+                          QStringLiteral("pic.p_c"));
+    driver.click(wizard.databaseCheck);
+    driver.press(QWizard::NextButton);
+    QVERIFY(wizard.DetailsText->toPlainText().endsWith(QStringLiteral("\nCompilation Database:\n") + database
+                                                       + QLatin1Char('\n')));
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    QCOMPARE(tool.arguments(),
+             QStringList({"motor.mcp", folder, "-cp", "pic.p_c", "-pn", "motor", "-cdb", database}));
 }
 
 void RunTest::crashShowsNothing()

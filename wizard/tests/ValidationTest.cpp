@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -77,6 +78,8 @@ private slots:
     void keyReleaseAloneRevalidates();
     void compilerPersonalityIsMandatory();
     void optionalPersonalitiesMayBeEmptyButNotMissing();
+    void refusedPathsSayWhy();
+    void projectFileOffersTheToolsDefaultName();
     void nextStatesPersistAcrossPages();
     void browseDialogsFillEditsAndShareTheirStart();
     void cancelledBrowseChangesNothing();
@@ -103,6 +106,7 @@ void ValidationTest::firstPageNeedsBothPathsAndAName()
     driver.type(wizard.FenProjectEdit, QStringLiteral("out"));
     QCOMPARE(textColour(wizard.MPLABProjectEdit), black);
     QCOMPARE(textColour(wizard.FenProjectEdit), black);
+    driver.type(wizard.FenNameEdit, QString()); // the name offered from motor.mcp
     QVERIFY(!driver.canPress(QWizard::NextButton)); // no name yet
 
     driver.type(wizard.FenNameEdit, QStringLiteral(" "));
@@ -174,6 +178,77 @@ void ValidationTest::optionalPersonalitiesMayBeEmptyButNotMissing()
     driver.type(wizard.AnalPersonEdit, analyser);
     QCOMPARE(textColour(wizard.AnalPersonEdit), black);
     QVERIFY(wizard.Page1->isComplete());
+}
+
+// Each path edit says in a word beside its text why it is refused: the
+// destination must be a folder, a personality a file; the MPLAB project may
+// be either.
+void ValidationTest::refusedPathsSayWhy()
+{
+    const QString file = scratch->write(QStringLiteral("pic.p_c"));
+    const QString folder = scratch->makeDir(QStringLiteral("out"));
+    const QString missing = scratch->path(QStringLiteral("nowhere"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    struct Case
+    {
+        QLineEdit *edit;
+        QLabel *reason;
+        QString path;
+        QString said;
+    };
+    const QString none;
+    const Case cases[] = {
+        {wizard.MPLABProjectEdit, wizard.MPLABProjectReason, missing, QStringLiteral("missing")},
+        {wizard.MPLABProjectEdit, wizard.MPLABProjectReason, folder, none},
+        {wizard.MPLABProjectEdit, wizard.MPLABProjectReason, file, none},
+        {wizard.FenProjectEdit, wizard.FenProjectReason, file, QStringLiteral("not a folder")},
+        {wizard.FenProjectEdit, wizard.FenProjectReason, QString(), QStringLiteral("missing")},
+        {wizard.FenProjectEdit, wizard.FenProjectReason, folder, none},
+        {wizard.CmpPersonEdit, wizard.CmpPersonReason, folder, QStringLiteral("not a file")},
+        {wizard.CmpPersonEdit, wizard.CmpPersonReason, missing, QStringLiteral("missing")},
+        {wizard.CmpPersonEdit, wizard.CmpPersonReason, file, none},
+        {wizard.MsgPersonEdit, wizard.MsgPersonReason, folder, QStringLiteral("not a file")},
+        {wizard.MsgPersonEdit, wizard.MsgPersonReason, QString(), none}, // optional
+        {wizard.AnalPersonEdit, wizard.AnalPersonReason, missing, QStringLiteral("missing")},
+        {wizard.AnalPersonEdit, wizard.AnalPersonReason, file, none},
+    };
+    for (const Case &c : cases) {
+        driver.type(c.edit, c.path);
+        QCOMPARE(c.reason->text(), c.said);
+        if (!c.path.isEmpty())
+            QCOMPARE(textColour(c.edit), c.said.isEmpty() ? black : red);
+        // The typed text stops short of the word.
+        QCOMPARE(c.edit->textMargins().right() > 0, !c.said.isEmpty());
+    }
+    driver.type(wizard.FenNameEdit, QStringLiteral("p"));
+    driver.type(wizard.FenProjectEdit, file);
+    QVERIFY(!wizard.Page0->isComplete()); // a file is no destination
+    driver.type(wizard.FenProjectEdit, folder);
+    QVERIFY(wizard.Page0->isComplete());
+}
+
+void ValidationTest::projectFileOffersTheToolsDefaultName()
+{
+    scratch->write(QStringLiteral("motor.rev.mcp"));
+    const QString other = scratch->write(QStringLiteral("pump.mcp"));
+    const QString browsed = scratch->write(QStringLiteral("fan.mcp"));
+    scratch->write(QStringLiteral("notes.txt"));
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+
+    // Typed letter by letter: only the whole name of an existing .mcp counts.
+    driver.type(wizard.MPLABProjectEdit, QStringLiteral("notes.txt"));
+    QCOMPARE(wizard.FenNameEdit->text(), QString());
+    driver.type(wizard.MPLABProjectEdit, QStringLiteral("motor.rev.mcp"));
+    QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("motor.rev"));
+
+    // A name already there is the user's and stays.
+    driver.type(wizard.MPLABProjectEdit, other);
+    QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("motor.rev"));
+    driver.type(wizard.FenNameEdit, QString());
+    browse(driver, wizard.MPLABProjectBrowseBtn, browsed);
+    QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("fan"));
 }
 
 void ValidationTest::nextStatesPersistAcrossPages()

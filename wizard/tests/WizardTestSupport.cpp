@@ -139,13 +139,24 @@ StandIn::~StandIn()
 {
     qputenv("PATH", previousPath);
     for (const char *name : {"STANDIN_ARGS_FILE", "STANDIN_LINES", "STANDIN_EXIT",
-                             "STANDIN_CRASH", "STANDIN_HOLD_FILE"})
+                             "STANDIN_CRASH", "STANDIN_HOLD_FILE", "STANDIN_WARNINGS",
+                             "STANDIN_REASON"})
         qunsetenv(name);
 }
 
 void StandIn::printLines(int count)
 {
     qputenv("STANDIN_LINES", QByteArray::number(count));
+}
+
+void StandIn::warnAfterLines(int count)
+{
+    qputenv("STANDIN_WARNINGS", QByteArray::number(count));
+}
+
+void StandIn::endWithErrorLine(const QByteArray &line)
+{
+    qputenv("STANDIN_REASON", line);
 }
 
 void StandIn::exitWith(int status)

@@ -75,6 +75,10 @@ public:
     ~StandIn();
 
     void printLines(int count);
+    // Each of the first `count` lines is followed by a warning on standard error.
+    void warnAfterLines(int count);
+    // The last line on standard error, after the printed lines.
+    void endWithErrorLine(const QByteArray &line);
     void exitWith(int status);
     void crash();
     void holdUntilReleased();

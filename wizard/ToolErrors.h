@@ -1,0 +1,32 @@
+#ifndef TOOLERRORS_H
+#define TOOLERRORS_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What Quillbrook writes to standard error during one run, taken line by
+// line as the bytes arrive: its warnings are counted, and any other line of
+// its own is kept as the reason the run stopped.
+class ToolErrors
+{
+public:
+    // The lines completed by `bytes`; a partial line waits for the rest.
+    QStringList take(const QByteArray &bytes);
+    // The partial line left when the tool has ended, if any.
+    QStringList finish();
+
+    int warnings() const { return warningCount; }
+    // The text of the tool's last line that is not a warning, without its
+    // "Quillbrook: " and "error: " prefixes; empty when there was none.
+    QString reason() const { return lastReason; }
+
+private:
+    void note(const QString &line);
+
+    QByteArray pending;
+    int warningCount = 0;
+    QString lastReason;
+};
+
+#endif
