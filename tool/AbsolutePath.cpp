@@ -4,12 +4,12 @@
 
 namespace {
 
-std::string driveRelative(const std::string& path) {
-  const std::string remembered = platform::currentDirectory();
+std::string driveRelative(const std::string& path, const std::string& remembered) {
   const bool changed = platform::changeDrive(path.substr(0, 2));
   // When the drive cannot be made current, the current drive's directory
   // stands in for it.
-  const std::string result = platform::currentDirectory() + "\\" + path.substr(2);
+  const std::string drive = changed ? platform::currentDirectory() : remembered;
+  const std::string result = drive + "\\" + path.substr(2);
   // Restore the directory itself, not only its drive, so later arguments
   // still resolve against it (a network path names no drive to go back to).
   if (changed)
@@ -28,9 +28,14 @@ bool needsCurrentDirectory(const std::string& path) {
 std::string makeAbsolutePath(const std::string& path) {
   if (!needsCurrentDirectory(path))
     return path;
+  return makeAbsolutePath(path, platform::currentDirectory());
+}
+
+std::string makeAbsolutePath(const std::string& path, const std::string& current) {
+  if (!needsCurrentDirectory(path))
+    return path;
   if (path.size() >= 2 && path[1] == ':')
-    return driveRelative(path);
-  const std::string current = platform::currentDirectory();
+    return driveRelative(path, current);
   if (path == ".")
     return current;
   return current + "\\" + path;

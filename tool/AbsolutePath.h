@@ -8,6 +8,10 @@
 // drive-relative path ("D:src\x") is resolved against that drive's own
 // current directory. Nothing is normalised.
 std::string makeAbsolutePath(const std::string& path);
+// The same against `currentDirectory`, the process's current directory as
+// read once at the start: a folder that goes away later cannot turn later
+// arguments into paths from the root.
+std::string makeAbsolutePath(const std::string& path, const std::string& currentDirectory);
 
 // True when makeAbsolutePath reads the current directory for `path`: it is
 // neither rooted ("\x", "\\server\x") nor has a drive and a backslash.

@@ -22,7 +22,7 @@ void AsciiReader::open(const std::string& path) {
   this->path = path;
   input = platform::openForReading(path);
   if (input == nullptr)
-    throw AsciiReaderError(AsciiReaderError::CannotOpen);
+    throw AsciiReaderError(AsciiReaderError::CannotOpen, platform::lastFailure());
   block.resize(blockSize);
   begin = end = 0;
   exhausted = false;
@@ -62,8 +62,11 @@ bool AsciiReader::fill() {
   begin = end = 0;
   if (inputEnded)
     return false;
-  const std::size_t got = std::fread(block.data(), 1, block.size(), input);
-  // A short read is the end of the file or a read error: the same here.
+  std::size_t got = block.size();
+  // A read error is not the end of the file: a project cut short there
+  // would be converted as if it were whole.
+  if (!platform::readFile(input, block.data(), got))
+    throw AsciiReaderError(AsciiReaderError::ReadFailed, platform::lastFailure());
   if (got < block.size())
     inputEnded = true;
   end = got;

@@ -23,7 +23,8 @@ public:
   // Raises AsciiReaderError CannotOpen when the file cannot be read.
   void open(const std::string& path);
   // The next line without its line end; false (and `line` empty) once the
-  // input is exhausted, and on every call after that.
+  // input is exhausted, and on every call after that. Raises
+  // AsciiReaderError ReadFailed when a read fails part way.
   bool readLine(std::string& line);
   void close();
 

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <string_view>
 
+#include <new>
+
 #include "AbsolutePath.h"
 #include "Console.h"
+#include "Errors.h"
 #include "ExtensionList.h"
 #include "ProjectConverter.h"
 #include "QuillbrookVersion.h"
@@ -84,8 +87,8 @@ void warnAboutMissingValue(const std::string& word) {
     printErrorLine(line);
 }
 
-std::string absoluteArgument(const std::string& argument) {
-  return makeAbsolutePath(platform::pathArgument(argument));
+std::string absoluteArgument(const std::string& argument, const std::string& currentDirectory) {
+  return makeAbsolutePath(platform::pathArgument(argument), currentDirectory);
 }
 
 void addExtensions(const std::string& value, ProjectConverter& converter) {
@@ -95,21 +98,21 @@ void addExtensions(const std::string& value, ProjectConverter& converter) {
 }
 
 void applyOption(const std::string& word, const std::string& value,
-                 ProjectConverter& converter) {
+                 const std::string& currentDirectory, ProjectConverter& converter) {
   if (word == "-pn")
     converter.projectName = value;
   else if (word == "-mp")
-    converter.messagePersonality = absoluteArgument(value);
+    converter.messagePersonality = absoluteArgument(value, currentDirectory);
   else if (word == "-ap")
-    converter.analyserPersonality = absoluteArgument(value);
+    converter.analyserPersonality = absoluteArgument(value, currentDirectory);
   else if (word == "-cp")
-    converter.compilerPersonality = absoluteArgument(value);
+    converter.compilerPersonality = absoluteArgument(value, currentDirectory);
   else if (word == "-ext")
     addExtensions(value, converter);
   else if (word == "-sw")
     converter.readSwitches = true;
   else if (word == "-cdb")
-    converter.compilationDatabase = absoluteArgument(value);
+    converter.compilationDatabase = absoluteArgument(value, currentDirectory);
   else if (word == "-conf")
     converter.configuration = value;
   else if (word == "-map" && !converter.pathMap.add(value))
@@ -122,29 +125,32 @@ bool isPathOption(const std::string& argument) {
 }
 
 // True when a path argument (either positional, or the value after a path
-// option at any position) is made absolute against the current directory
-// and that directory cannot be read: the paths would start at the root.
-bool currentDirectoryMissing(const std::vector<std::string>& arguments) {
+// option at any position) is made absolute against the current directory.
+bool anyPathIsRelative(const std::vector<std::string>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const bool isPath = i < 2 || isPathOption(arguments[i - 1]);
     if (isPath && needsCurrentDirectory(platform::pathArgument(arguments[i])))
-      return platform::currentDirectory().empty();
+      return true;
   }
   return false;
 }
 
 int convert(const std::vector<std::string>& arguments) {
-  if (currentDirectoryMissing(arguments)) {
+  // Read once, before anything else: every relative argument is resolved
+  // against this one value, so a folder deleted while the run starts cannot
+  // turn a later argument into a path from the root.
+  const std::string currentDirectory = platform::currentDirectory();
+  if (currentDirectory.empty() && anyPathIsRelative(arguments)) {
+    reportError("cannot read the current directory: " + platform::lastFailure() +
+                "; run from an existing folder or give absolute paths");
     printLine("Could not read the current directory");
-    printStopReason("the current directory was deleted or may not be read; run from an "
-                    "existing folder or give absolute paths");
     return 1;
   }
-  const std::string sourceProject = absoluteArgument(arguments[0]);
-  const std::string destFolder = absoluteArgument(arguments[1]);
+  const std::string sourceProject = absoluteArgument(arguments[0], currentDirectory);
+  const std::string destFolder = absoluteArgument(arguments[1], currentDirectory);
   ProjectConverter converter(sourceProject, destFolder);
   converter.projectName = converter.defaultName();
-  if (!applyOptions(arguments, converter))
+  if (!applyOptions(arguments, converter, currentDirectory))
     return 1;
   return converter.run();
 }
@@ -259,7 +265,8 @@ std::string defaultProjectName(const std::string& sourceProject) {
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter) {
+bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter,
+                  const std::string& currentDirectory) {
   // Every position is examined, so a value can itself act as an option word.
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const OptionWord* option = findOptionWord(arguments[i]);
@@ -270,14 +277,14 @@ bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& c
       continue;
     }
     if (!option->takesValue) {
-      applyOption(arguments[i], std::string(), converter);
+      applyOption(arguments[i], std::string(), currentDirectory, converter);
       continue;
     }
     if (i + 1 >= arguments.size()) {
       warnAboutMissingValue(arguments[i]);
       return false;
     }
-    applyOption(arguments[i], arguments[i + 1], converter);
+    applyOption(arguments[i], arguments[i + 1], currentDirectory, converter);
   }
   return true;
 }
@@ -302,8 +309,14 @@ int quillbrookMain(const std::vector<std::string>& arguments) {
   }
   try {
     return convert(arguments);
+  } catch (const std::bad_alloc&) {
+    // Before the conversion proper began: nothing was read or written yet,
+    // so the project file is the one named.
+    reportError(OutOfMemoryReason);
+    printLine("Could not open file: " + arguments[0]);
+    return 1;
   } catch (...) {
-    // Memory exhausted and the like end the run without a message.
+    // A failure with no words of its own ends the run without a message.
     return 1;
   }
 }

@@ -24,9 +24,11 @@ std::string defaultProjectName(const std::string& sourceProject);
 
 // Applies every option word found at any position of `arguments` (the
 // program name excluded), positionals and values included, and warns about
-// arguments it ignores. False when an option word is the last argument and
-// so has no value.
-bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter);
+// arguments it ignores. Path values are made absolute against
+// `currentDirectory`. False when an option word is the last argument and so
+// has no value.
+bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter,
+                  const std::string& currentDirectory);
 
 // One run of the program: the exit status for the given arguments.
 int quillbrookMain(const std::vector<std::string>& arguments);

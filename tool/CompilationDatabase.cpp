@@ -1,7 +1,5 @@
 #include "CompilationDatabase.h"
 
-#include <nlohmann/json.hpp>
-
 #include "Console.h"
 #include "ProjectGroup.h"
 #include "TextFile.h"
@@ -27,24 +25,75 @@ bool hasSettings(const ProjectGroup& group) {
   return !group.includePaths.empty() || !group.defines.empty();
 }
 
-void appendCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
-                    DatabaseEntries& entries, std::vector<CompileCommand>& commands) {
+void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
+                     DatabaseEntries& entries, const CompileCommandSink& sink) {
   const ProjectGroup& owner = hasSettings(group) ? group : settingsOwner;
   for (const std::string& file : group.files) {
-    if (isCompiledSource(file))
-      commands.push_back(entries.entry(file, owner));
+    if (isCompiledSource(file)) {
+      CompileCommand command = entries.entry(file, owner);
+      sink(command);
+    }
   }
   for (const auto& child : group.children)
-    appendCommands(*child, owner, entries, commands);
+    produceCommands(*child, owner, entries, sink);
 }
 
-std::string utf8(const std::string& text, std::string& firstConverted) {
-  if (isUtf8(text))
-    return text;
-  const std::string converted = windows1252ToUtf8(text);
-  if (firstConverted.empty())
-    firstConverted = converted;
-  return converted;
+// The array's punctuation around its entries, as an indented JSON dump
+// writes it: "[" and a line end before the first entry, a comma and a line
+// end between two, a line end and "]" after the last; "[]" when empty.
+class ArrayPunctuation {
+public:
+  std::string beforeEntry() {
+    const bool first = !started;
+    started = true;
+    return first ? "[\n" : ",\n";
+  }
+  std::string end() const { return started ? "\n]\n" : "[]\n"; }
+
+private:
+  bool started = false;
+};
+
+// The JSON escape of one byte, or null for a byte that stands as it is.
+const char* escaped(unsigned char c) {
+  static const char* const Control[] = {
+      "\\u0000", "\\u0001", "\\u0002", "\\u0003", "\\u0004", "\\u0005", "\\u0006", "\\u0007",
+      "\\b",     "\\t",     "\\n",     "\\u000b", "\\f",     "\\r",     "\\u000e", "\\u000f",
+      "\\u0010", "\\u0011", "\\u0012", "\\u0013", "\\u0014", "\\u0015", "\\u0016", "\\u0017",
+      "\\u0018", "\\u0019", "\\u001a", "\\u001b", "\\u001c", "\\u001d", "\\u001e", "\\u001f"};
+  if (c < 0x20)
+    return Control[c];
+  if (c == '"')
+    return "\\\"";
+  if (c == '\\')
+    return "\\\\";
+  return nullptr;
+}
+
+// Appends `text` as a JSON string: quotes, backslashes and control
+// characters escaped, every other byte as it is; text that is not UTF-8 is
+// taken as Windows-1252 first. Written by hand rather than through a JSON
+// document, which does not stay whole when memory runs out part way.
+void appendJsonString(std::string& out, const std::string& text, std::string& firstConverted) {
+  if (!isUtf8(text)) {
+    const std::string converted = windows1252ToUtf8(text);
+    if (firstConverted.empty())
+      firstConverted = converted;
+    appendJsonString(out, converted, firstConverted);
+    return;
+  }
+  out += '"';
+  std::string::size_type start = 0;
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    const char* escape = escaped(static_cast<unsigned char>(text[i]));
+    if (escape == nullptr)
+      continue;
+    out.append(text, start, i - start);
+    out += escape;
+    start = i + 1;
+  }
+  out.append(text, start, std::string::npos);
+  out += '"';
 }
 
 }  // namespace
@@ -57,47 +106,63 @@ bool isCompiledSource(const std::string& file) {
   return extension == "C" || extension == "CPP" || extension == "CC" || extension == "CXX";
 }
 
+void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
+                           const DatabaseRules& rules, const CompileCommandSink& sink) {
+  const std::string folder =
+      rules.fileFlags.isUsed() ? rules.fileFlags.directory : projectFolder(sourceProject);
+  DatabaseEntries entries(root, folder, rules);
+  produceCommands(root, root, entries, sink);
+}
+
 std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
                                             const std::string& sourceProject,
                                             const DatabaseRules& rules) {
   std::vector<CompileCommand> commands;
-  const std::string folder =
-      rules.fileFlags.isUsed() ? rules.fileFlags.directory : projectFolder(sourceProject);
-  DatabaseEntries entries(root, folder, rules);
-  appendCommands(root, root, entries, commands);
+  forEachCompileCommand(root, sourceProject, rules,
+                        [&commands](CompileCommand& command) { commands.push_back(command); });
   return commands;
+}
+
+std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
+  std::string text = "  {\n    \"directory\": ";
+  appendJsonString(text, command.directory, firstConverted);
+  text += ",\n    \"file\": ";
+  appendJsonString(text, command.file, firstConverted);
+  text += ",\n    \"arguments\": [";
+  for (std::size_t i = 0; i < command.arguments.size(); ++i) {
+    text += i == 0 ? "\n      " : ",\n      ";
+    appendJsonString(text, command.arguments[i], firstConverted);
+  }
+  text += command.arguments.empty() ? "]\n  }" : "\n    ]\n  }";
+  return text;
 }
 
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted) {
-  nlohmann::ordered_json database = nlohmann::ordered_json::array();
-  // Converted in the order they are written, so the first one named is the
-  // first in the file.
-  for (const CompileCommand& command : commands) {
-    nlohmann::ordered_json entry;
-    entry["directory"] = utf8(command.directory, firstConverted);
-    entry["file"] = utf8(command.file, firstConverted);
-    entry["arguments"] = nlohmann::ordered_json::array();
-    for (const std::string& argument : command.arguments)
-      entry["arguments"].push_back(utf8(argument, firstConverted));
-    database.push_back(entry);
-  }
-  return database.dump(2) + "\n";
+  ArrayPunctuation punctuation;
+  std::string text;
+  for (const CompileCommand& command : commands)
+    text += punctuation.beforeEntry() + compileCommandJson(command, firstConverted);
+  return text + punctuation.end();
 }
 
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
                               const DatabaseRules& rules, const std::string& path) {
-  std::vector<CompileCommand> kept;
   DatabaseTally tally;
-  for (CompileCommand& command : compileCommands(root, sourceProject, rules)) {
-    if (tally.admit(command))
-      kept.push_back(std::move(command));
-  }
   std::string firstConverted;
-  const std::string json = compilationDatabaseJson(kept, firstConverted);
   TextFileWriter out(path);
   printLine("  Creating Compilation Database - " + path);
-  out.writeBytes(json);
+  ArrayPunctuation punctuation;
+  // Each entry is written as soon as it is made, so the database never has
+  // to fit in memory.
+  forEachCompileCommand(root, sourceProject, rules, [&](CompileCommand& command) {
+    if (!tally.admit(command))
+      return;
+    const std::string entry = compileCommandJson(command, firstConverted);
+    out.writeBytes(punctuation.beforeEntry());
+    out.writeBytes(entry);
+  });
+  out.writeBytes(punctuation.end());
   out.close();
   if (!firstConverted.empty())
     warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +

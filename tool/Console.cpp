@@ -2,10 +2,18 @@
 
 #include <cstdio>
 
+#include "platform/Platform.h"
+
 namespace {
 
 void writeLine(std::FILE* stream, const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
+  std::string::size_type start = 0;
+  for (std::string::size_type nul; (nul = text.find('\0', start)) != std::string::npos;
+       start = nul + 1) {
+    std::fwrite(text.data() + start, 1, nul - start, stream);
+    std::fputs("\\0", stream);
+  }
+  std::fwrite(text.data() + start, 1, text.size() - start, stream);
   std::fputc('\n', stream);
   std::fflush(stream);
 }
@@ -24,6 +32,10 @@ void warn(const std::string& text) {
   writeLine(stderr, "Quillbrook: warning: " + text);
 }
 
-void printStopReason(const std::string& text) {
-  writeLine(stderr, "Quillbrook: " + text);
+void reportError(const std::string& text) {
+  writeLine(stderr, "Quillbrook: error: " + text);
+}
+
+std::string displayPath(const std::string& path) {
+  return platform::hostPath(path);
 }

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// A NUL byte, which a name from the project file can hold, is shown as
+// "\0" on both channels, never written raw.
+//
 // Writes one console line to standard output, ended by a line feed and
 // flushed at once, so a parent reading the pipe sees progress as it happens.
 // Write failures are ignored: a reader that went away must not change the
@@ -16,9 +19,12 @@ void printErrorLine(const std::string& text);
 // A warning: one line on standard error, "Quillbrook: warning: " first.
 void warn(const std::string& text);
 
-// Says on standard error why a run stopped, as one line starting
-// "Quillbrook: ", for a person at a terminal. Standard output, the wizard's
-// protocol, is left alone.
-void printStopReason(const std::string& text);
+// Says on standard error what failed, on which path and why, as one line
+// "Quillbrook: error: " + text. Printed before the standard-output line
+// that reports the same failure.
+void reportError(const std::string& text);
+
+// A tool path as a person at this host reads it: the host's separators.
+std::string displayPath(const std::string& path);
 
 #endif

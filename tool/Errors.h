@@ -7,36 +7,51 @@
 #include <cstdint>
 #include <string>
 
+// `reason` is the system's word for the failure, said on standard error.
 class AsciiReaderError {
 public:
-  enum { CannotOpen = 2 };
+  // ReadFailed: the file opened but a read failed part way; OutOfMemory:
+  // the model outgrew the memory while it was read. Both are reported as a
+  // file that cannot be opened.
+  // NotConvertible: the file was read but is no project, or lacks what the
+  // run asked for; `reason` is then the whole message.
+  enum { CannotOpen = 2, ReadFailed = 3, OutOfMemory = 4, NotConvertible = 5 };
 
-  explicit AsciiReaderError(std::int32_t code) : code(code) {}
-  // A project file that was read but cannot be converted: the file, and
-  // why, for a person at a terminal.
+  explicit AsciiReaderError(std::int32_t code, const std::string& reason = std::string())
+      : code(code), reason(reason) {}
+  // A failure about another file than the source argument (an MPLAB X
+  // project's configurations.xml).
   AsciiReaderError(std::int32_t code, const std::string& path, const std::string& reason)
       : code(code), path(path), reason(reason) {}
 
   std::int32_t code;
-  // Empty: the source argument itself could not be opened.
+  // Empty: the source argument itself.
   std::string path;
   std::string reason;
 };
 
 class IOERROR {
 public:
-  // OutputIsInput: a file the run would rewrite is one of its inputs; it is
-  // reported as a file that cannot be written.
+  // OutputIsInput: a file the run would write is one of its inputs or
+  // another of its outputs; it is reported as a file that cannot be written.
   enum { CannotCreateDirectory = 1, CannotWriteFile = 2, OutputIsInput = 3 };
 
-  IOERROR(std::int32_t code, const std::string& path) : code(code), path(path) {}
+  // `reason` is what standard error says after the path: the system's word
+  // for the failure, or the rule the path breaks.
+  IOERROR(std::int32_t code, const std::string& path, const std::string& reason = std::string())
+      : code(code), path(path), reason(reason) {}
 
   std::int32_t getCode() const { return code; }
   std::string getPath() const { return path; }
+  std::string getReason() const { return reason; }
 
 private:
   std::int32_t code;
   std::string path;
+  std::string reason;
 };
+
+// The reason given when memory runs out.
+const char* const OutOfMemoryReason = "out of memory";
 
 #endif

@@ -29,18 +29,26 @@ bool leavesDestination(const std::string& name) {
 }  // namespace
 
 int ProjectConverter::writeProject() {
-  refuseInputsAsOutputs();
+  refuseUnsafeOutputs();
   // Read once for every copy that is due.
-  if (!analyserPersonality.empty())
+  if (!analyserPersonality.empty()) {
     analyserTemplate.readable = readTextForCopy(analyserPersonality, analyserTemplate.text);
+    if (!analyserTemplate.readable)
+      analyserTemplate.failure = platform::lastFailure();
+  }
 
-  TextFileWriter out(projectFilePath());
-  printLine("Creating Tarn/Tarn++ Project ...");
-  out.writeLine("VersionTag45");
-  rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");
-  out.close();
-  if (!compilationDatabase.empty())
-    writeCompilationDatabase(*rootGroup, sourceProject, databaseRules(), compilationDatabase);
+  reportingOutOfMemory(projectFilePath(), [this] {
+    TextFileWriter out(projectFilePath());
+    printLine("Creating Tarn/Tarn++ Project ...");
+    out.writeLine("VersionTag45");
+    rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");
+    out.close();
+  });
+  if (!compilationDatabase.empty()) {
+    reportingOutOfMemory(compilationDatabase, [this] {
+      writeCompilationDatabase(*rootGroup, sourceProject, databaseRules(), compilationDatabase);
+    });
+  }
   printLine("Tarn/Tarn++ Project Completed!");
   return 0;
 }
@@ -53,7 +61,8 @@ void ProjectGroup::writeGroup(TextFileWriter& out, const std::string& relativePa
   // to the file first.
   out.flush();
   if (leavesDestination(name))
-    throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder);
+    throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder,
+                  "a group name with a \"..\" part would lie outside the destination");
   makeGroupFolders(base, groupFolder);
   printLine("  Creating Group - " + name);
 
@@ -87,7 +96,7 @@ void ProjectGroup::makeGroupFolders(const std::string& base, const std::string& 
     const std::string::size_type p = backslash != std::string::npos ? backslash : slash;
     const std::string candidate = base + "\\" + name.substr(0, p);
     if (platform::makeDirectory(candidate) == platform::MakeDirectoryResult::Failed)
-      throw IOERROR(IOERROR::CannotCreateDirectory, candidate);
+      throw IOERROR(IOERROR::CannotCreateDirectory, candidate, platform::lastFailure());
     backslash = name.find('\\', p + 1);
     slash = name.find('/', p + 1);
   }
@@ -110,5 +119,5 @@ void ProjectGroup::writeChildren(TextFileWriter& out, const std::string& relativ
 void ProjectGroup::ensureDirectory(const std::string& path) {
   // Making it answers whether it exists, so no test comes first.
   if (platform::makeDirectory(path) == platform::MakeDirectoryResult::Failed)
-    throw IOERROR(IOERROR::CannotCreateDirectory, path);
+    throw IOERROR(IOERROR::CannotCreateDirectory, path, platform::lastFailure());
 }

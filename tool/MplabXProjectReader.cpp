@@ -20,17 +20,19 @@ namespace {
 
 const char Utf8Bom[] = "\xEF\xBB\xBF";
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
+// Raises AsciiReaderError CannotOpen or ReadFailed, with the host's reason.
+void readWholeFile(const std::string& path, std::string& bytes) {
   std::FILE* file = platform::openForReading(path);
   if (file == nullptr)
-    return false;
+    throw AsciiReaderError(AsciiReaderError::CannotOpen, path, platform::lastFailure());
   char block[64 * 1024];
   std::size_t count;
   while ((count = std::fread(block, 1, sizeof block, file)) > 0)
     bytes.append(block, count);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  return !failed;
+  if (failed)
+    throw AsciiReaderError(AsciiReaderError::ReadFailed, path, platform::lastFailure());
 }
 
 bool holdsConflictMarkers(const std::string& bytes) {
@@ -101,13 +103,12 @@ void MplabXProjectReader::read() {
 }
 
 void MplabXProjectReader::stop(const std::string& reason) const {
-  throw AsciiReaderError(AsciiReaderError::CannotOpen, source.configurations, reason);
+  throw AsciiReaderError(AsciiReaderError::NotConvertible, source.configurations, reason);
 }
 
 void MplabXProjectReader::load(pugi::xml_document& document) {
   std::string bytes;
-  if (!readWholeFile(source.configurations, bytes))
-    throw AsciiReaderError(AsciiReaderError::CannotOpen, source.configurations, std::string());
+  readWholeFile(source.configurations, bytes);
   if (bytes.compare(0, 3, Utf8Bom) == 0)
     bytes.erase(0, 3);
   if (holdsConflictMarkers(bytes))

@@ -92,7 +92,7 @@ std::string ProjectGroup::resolveAnalyserPersonality(
   printLine("  Creating Analyser Personality - " + path);
   out.writeLine("AnalPers=" + path);
   out.flush();
-  writeAnalyserPersonality(path);
+  reportingOutOfMemory(path, [this, &path] { writeAnalyserPersonality(path); });
   // Children are handed this file too, so no group can end up naming an
   // empty path when the lookup below misses it.
   return path;
@@ -141,9 +141,9 @@ void ProjectGroup::appendAnalyserTemplate(TextFileWriter& file) {
   const AnalyserTemplate& analyserTemplate = converter->getAnalyserTemplate();
   if (!analyserTemplate.readable) {
     file.flush();
-    printLine("Couldnt open file");
     warn("could not read the template analyser personality " +
-         converter->getAnalyserPersonality());
+         displayPath(converter->getAnalyserPersonality()) + ": " + analyserTemplate.failure);
+    printLine("Couldnt open file");
     return;
   }
   file.writeBytes(analyserTemplate.text);

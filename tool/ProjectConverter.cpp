@@ -1,11 +1,13 @@
 #include "ProjectConverter.h"
 
 #include <cstdio>
+#include <new>
 
 #include "Console.h"
 #include "CommandLine.h"
 #include "Errors.h"
 #include "MplabXProjectReader.h"
+#include "FailureReport.h"
 #include "ProjectWarnings.h"
 #include "SourceFolders.h"
 #include "TextOps.h"
@@ -15,20 +17,6 @@ namespace {
 
 std::string fileName(const std::string& path) {
   return path.substr(path.rfind('\\') + 1);
-}
-
-void reportWriteFailure(const IOERROR& error) {
-  const std::string path = error.getPath();
-  if (error.getCode() == IOERROR::CannotCreateDirectory)
-    printLine("Could not create directory: " + path);
-  else
-    printLine("Could not write file: " + path);
-  if (error.getCode() == IOERROR::OutputIsInput)
-    printStopReason(path + " is also an input of this run (the project file, -cp, -mp or "
-                    "-ap); nothing was written, choose another destination, name or input");
-  else if (path.find('\0') != std::string::npos)
-    printStopReason("a name from the project file holds a NUL byte, which no file or folder "
-                    "name can hold");
 }
 
 }  // namespace
@@ -68,11 +56,13 @@ int ProjectConverter::run() {
     readProject();
     return writeProject();
   } catch (const AsciiReaderError& error) {
-    printLine("Could not open file: " + (error.path.empty() ? sourceProject : error.path));
-    if (!error.reason.empty())
-      printStopReason(error.reason);
+    reportReadFailure(sourceProject, error);
   } catch (const IOERROR& error) {
     reportWriteFailure(error);
+  } catch (const std::bad_alloc&) {
+    // Outside the reading and the writing of a file of its own (those say
+    // which file): the project file stands for the run's output.
+    reportWriteFailure(IOERROR(IOERROR::CannotWriteFile, projectFilePath(), OutOfMemoryReason));
   }
   return 1;
 }
@@ -80,9 +70,12 @@ int ProjectConverter::run() {
 void ProjectConverter::checkCompilerPersonality() {
   std::FILE* file = platform::openForReading(compilerPersonality);
   if (file == nullptr) {
-    printLine("Could not open file: " + compilerPersonality);
     if (compilerPersonality.empty())
       warn("no compiler personality was given: \"-cp\" is missing");
+    else
+      warn("cannot open the compiler personality " + displayPath(compilerPersonality) + ": " +
+           platform::lastFailure() + "; the project names it all the same");
+    printLine("Could not open file: " + compilerPersonality);
     return;
   }
   std::fclose(file);
@@ -108,7 +101,12 @@ void ProjectConverter::readProject() {
 void ProjectConverter::readMplabXProject() {
   rootGroup->sourcePath = mplabXSource.projectFolder + "\\";
   MplabXProjectReader reader(*this, mplabXSource);
-  reader.read();
+  try {
+    reader.read();
+  } catch (const std::bad_alloc&) {
+    throw AsciiReaderError(AsciiReaderError::OutOfMemory, mplabXSource.configurations,
+                           OutOfMemoryReason);
+  }
   warnAboutMplabXProject(extensions, reader.getFindings());
 }
 
@@ -120,8 +118,12 @@ void ProjectConverter::readMcpProject() {
   parser.setRootGroup(rootGroup.get());
   parser.setConverter(this);
   parser.setExtensions(extensions);
-  parser.open(*this);
-  parser.parse();
+  try {
+    parser.open(*this);
+    parser.parse();
+  } catch (const std::bad_alloc&) {
+    throw AsciiReaderError(AsciiReaderError::OutOfMemory, OutOfMemoryReason);
+  }
   warnAboutProject(sourceProject, extensions, parser.getFindings());
 }
 

@@ -17,6 +17,8 @@
 struct AnalyserTemplate {
   bool readable = false;
   std::string text;
+  // Why it could not be read, in the system's words.
+  std::string failure;
 };
 
 // The settings of one conversion, the group tree that mirrors the MPLAB
@@ -66,9 +68,11 @@ public:
   // Writes the .prj file, the folders and the personality files. Raises
   // IOERROR.
   int writeProject();
-  // Raises IOERROR OutputIsInput for the first file the run always rewrites
-  // that is also one of its inputs, before anything is created.
-  void refuseInputsAsOutputs() const;
+  // Before anything is created: raises IOERROR OutputIsInput for the first
+  // file the run would write that is one of its inputs or an earlier output,
+  // and IOERROR for the first name it would create that the host cannot
+  // hold.
+  void refuseUnsafeOutputs() const;
   std::string projectFilePath() const;
   // True when anything stands at `path`. A path found or made once is not
   // tested again: a run never removes anything.

@@ -1,5 +1,7 @@
 #include "TextFile.h"
 
+#include <cerrno>
+
 #include "Errors.h"
 #include "platform/Platform.h"
 
@@ -14,7 +16,7 @@ const std::string::size_type BufferLimit = 1 << 16;
 TextFileWriter::TextFileWriter(const std::string& path)
     : path(path), file(platform::openForWriting(path)) {
   if (file == nullptr)
-    throw IOERROR(IOERROR::CannotWriteFile, path);
+    throw IOERROR(IOERROR::CannotWriteFile, path, platform::lastFailure());
 }
 
 TextFileWriter::~TextFileWriter() {
@@ -66,14 +68,16 @@ void TextFileWriter::close() {
   std::FILE* closing = file;
   file = nullptr;
   if (!platform::closeFile(closing))
-    throw IOERROR(IOERROR::CannotWriteFile, path);
+    throw IOERROR(IOERROR::CannotWriteFile, path, platform::lastFailure());
 }
 
 void TextFileWriter::fail() {
+  // Taken before the close, which may say something else.
+  const std::string reason = platform::lastFailure();
   platform::closeFile(file);
   file = nullptr;
   buffer.clear();
-  throw IOERROR(IOERROR::CannotWriteFile, path);
+  throw IOERROR(IOERROR::CannotWriteFile, path, reason);
 }
 
 bool readTextForCopy(const std::string& path, std::string& copy) {
@@ -94,7 +98,9 @@ bool readTextForCopy(const std::string& path, std::string& copy) {
   // A read error part way through is a file that cannot be read: a
   // truncated copy would pass for the whole template.
   const bool failed = std::ferror(file) != 0;
+  const int error = errno;
   std::fclose(file);
+  errno = error;
   if (failed)
     copy.clear();
   return !failed;

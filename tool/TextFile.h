@@ -6,7 +6,10 @@
 // the same on every host: lines end in CR LF, and 0x1A ends a text file.
 
 #include <cstdio>
+#include <new>
 #include <string>
+
+#include "Errors.h"
 
 // The byte that ends a text file: nothing behind it is read.
 const int EndOfTextFile = 0x1A;
@@ -49,5 +52,17 @@ private:
 // LF and CR LF become CR LF, any other CR stays, the first 0x1A ends it.
 // False when the file cannot be opened or a read fails part way.
 bool readTextForCopy(const std::string& path, std::string& copy);
+
+// Runs `write`, which writes the file at `path`. Memory running out on the
+// way is that file failing to be written: IOERROR CannotWriteFile, "out of
+// memory". An inner call names an inner file first.
+template <typename Write>
+void reportingOutOfMemory(const std::string& path, Write write) {
+  try {
+    write();
+  } catch (const std::bad_alloc&) {
+    throw IOERROR(IOERROR::CannotWriteFile, path, OutOfMemoryReason);
+  }
+}
 
 #endif

@@ -6,6 +6,9 @@
 //   GenerateProject <file.mcp> files <count> <folders>
 //   GenerateProject <file.mcp> long-include <bytes>
 //   GenerateProject <file.mcp> long-defines <bytes>
+//   GenerateProject <file.mcp> switches <files> <definitions>
+//     (every file a C source, the definitions as -D switches: with "-sw"
+//     and "-cdb", a database far larger than the project)
 
 #include <cstdint>
 #include <cstdio>
@@ -194,6 +197,31 @@ void writeLongProject(const char* path, std::uint64_t bytes, bool definitions) {
   writeToolSettings(out, definitions ? longValue(bytes, ',', true) : definitionsValue(500));
 }
 
+void writeSwitchesProject(const char* path, std::uint64_t files, std::uint64_t definitions) {
+  ProjectText out(path);
+  // No include folder: those of writeHeader name a drive, which a Linux
+  // database leaves out with a warning.
+  writeHeader(out, "");
+  out.line("[CAT_SUBFOLDERS]");
+  out.line("subfolder_src=module_00");
+  out.line("[FILE_SUBFOLDERS]");
+  for (std::uint64_t i = 0; i < files; ++i)
+    out.line(fileKey(i) + "=module_00");
+  // A section run ends at the first other line, which is not read again.
+  out.line("[GENERATED_FILES]");
+  out.line("type=4");
+  out.line("[FILE_INFO]");
+  for (std::uint64_t i = 0; i < files; ++i)
+    out.line(fileKey(i) + "=..\\source\\unit_" + padded(i, 7) + ".c");
+  std::string switches = "-g";
+  for (std::uint64_t i = 0; i < definitions; ++i)
+    switches += " -DOPT_" + padded(i, 5) + "=" + std::to_string(i);
+  out.line("[SUITE_INFO]");
+  out.line("suite_state=");
+  out.line("[TOOL_SETTINGS]");
+  out.line("TS{25AC22BD-2378-4FDB-BFB6-7345A15512D3}=" + switches + " -O1");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -203,12 +231,18 @@ int main(int argc, char** argv) {
                      std::strtoull(argv[4], nullptr, 10));
     return 0;
   }
+  if (shape == "switches" && argc == 5) {
+    writeSwitchesProject(argv[1], std::strtoull(argv[3], nullptr, 10),
+                         std::strtoull(argv[4], nullptr, 10));
+    return 0;
+  }
   if ((shape == "long-include" || shape == "long-defines") && argc == 4) {
     writeLongProject(argv[1], std::strtoull(argv[3], nullptr, 10), shape == "long-defines");
     return 0;
   }
   std::fprintf(stderr,
                "usage: GenerateProject <file.mcp> files <count> <folders>\n"
-               "       GenerateProject <file.mcp> long-include|long-defines <bytes>\n");
+               "       GenerateProject <file.mcp> long-include|long-defines <bytes>\n"
+               "       GenerateProject <file.mcp> switches <files> <definitions>\n");
   return 2;
 }

@@ -1,6 +1,9 @@
 // Writing to open files is the same on every host (C streams); it lives
 // here so that every write, flush and close passes the fault hook too.
 
+#include <cerrno>
+#include <cstring>
+
 #include "platform/HostGuard.h"
 
 namespace platform {
@@ -16,7 +19,31 @@ void setFaultHook(FaultHook hook) {
 }
 
 bool faultInjected(HostCall call, const std::string& path) {
-  return installedHook != nullptr && installedHook(call, path);
+  if (installedHook == nullptr || !installedHook(call, path))
+    return false;
+  errno = EIO;
+  return true;
+}
+
+bool refused(HostCall call, const std::string& path) {
+  if (holdsNul(path)) {
+    errno = EINVAL;
+    return true;
+  }
+  return faultInjected(call, path);
+}
+
+std::string lastFailure() {
+  return std::strerror(errno);
+}
+
+bool readFile(std::FILE* file, char* buffer, std::size_t& size) {
+  if (faultInjected(HostCall::Read, std::string())) {
+    size = 0;
+    return false;
+  }
+  size = std::fread(buffer, 1, size, file);
+  return std::ferror(file) == 0;
 }
 
 bool writeFile(std::FILE* file, const std::string& bytes) {
@@ -33,7 +60,10 @@ bool flushFile(std::FILE* file) {
 
 bool closeFile(std::FILE* file) {
   const bool failed = faultInjected(HostCall::Close, std::string());
-  return std::fclose(file) == 0 && !failed;
+  const bool closed = std::fclose(file) == 0;
+  if (failed)
+    errno = EIO;
+  return closed && !failed;
 }
 
 }  // namespace platform

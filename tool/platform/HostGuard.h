@@ -13,8 +13,13 @@ inline bool holdsNul(const std::string& path) {
   return path.find('\0') != std::string::npos;
 }
 
-// True when the installed fault hook wants this call to fail.
+// True when the installed fault hook wants this call to fail; errno then
+// says EIO, as a failing disk would.
 bool faultInjected(HostCall call, const std::string& path);
+
+// True when the call must not reach the host: the path holds a NUL byte
+// (errno EINVAL), which would cut it short there, or a fault is injected.
+bool refused(HostCall call, const std::string& path);
 
 }  // namespace platform
 

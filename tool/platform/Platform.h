@@ -53,11 +53,27 @@ std::FILE* openForReading(const std::string& path);
 // Creates or truncates a file for writing in binary mode. Null on failure.
 std::FILE* openForWriting(const std::string& path);
 
+// Reads up to `size` bytes of a file opened by openForReading; `size`
+// becomes the number read. False on a read error (not at the file's end).
+bool readFile(std::FILE* file, char* buffer, std::size_t& size);
+
 // Writing to a file opened by openForWriting; false on failure. closeFile
 // always releases the file, even when it reports a failure.
 bool writeFile(std::FILE* file, const std::string& bytes);
 bool flushFile(std::FILE* file);
 bool closeFile(std::FILE* file);
+
+// The system's own words for why the host call that failed last failed
+// ("No such file or directory"). Asked right after the failure.
+std::string lastFailure();
+
+// Why this host cannot hold a file or folder named `component` (one part of
+// a path, no separator), or empty when it can.
+std::string nameRule(const std::string& component);
+
+// True when the host takes two names that differ only in letter case for
+// one file.
+bool namesIgnoreCase();
 
 // True when both paths name one existing file or folder, whatever their
 // spelling: same device and inode, or same volume and file index.
@@ -66,15 +82,15 @@ bool sameFile(const std::string& first, const std::string& second);
 // True when `path` is a regular file of more than zero bytes.
 bool hasContent(const std::string& path);
 
-// Makes standard output carry the tool's bytes unchanged, and makes a
+// Makes standard output and standard error carry the tool's bytes unchanged, and makes a
 // reader that goes away unable to end the run.
 void prepareConsole();
 
 // The host calls a test can make fail.
-enum class HostCall { OpenForReading, OpenForWriting, MakeDirectory, Write, Flush, Close };
+enum class HostCall { OpenForReading, OpenForWriting, MakeDirectory, Read, Write, Flush, Close };
 
-// Asked before each such call with the call's path (empty for Write, Flush
-// and Close); the call fails when it returns true. Only test programs set
+// Asked before each such call with the call's path (empty for Read, Write,
+// Flush and Close); the call fails when it returns true. Only test programs set
 // one; the tool never does.
 using FaultHook = bool (*)(HostCall call, const std::string& path);
 void setFaultHook(FaultHook hook);

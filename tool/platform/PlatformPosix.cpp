@@ -125,31 +125,46 @@ std::string matchLetterCase(const std::string& path) {
 }
 
 MakeDirectoryResult makeDirectory(const std::string& path) {
-  if (holdsNul(path) || faultInjected(HostCall::MakeDirectory, path))
+  if (refused(HostCall::MakeDirectory, path))
     return MakeDirectoryResult::Failed;
   if (mkdir(hostPath(path).c_str(), 0777) == 0)
     return MakeDirectoryResult::Made;
   // Some hosts refuse an existing folder with another error (a drive root,
-  // a read-only share); what exists counts as already made.
-  return errno == EEXIST || exists(path) ? MakeDirectoryResult::AlreadyExists
-                                         : MakeDirectoryResult::Failed;
+  // a read-only share); what exists counts as already made. The test must
+  // not change the reason the failure is reported with.
+  const int error = errno;
+  if (error == EEXIST || exists(path))
+    return MakeDirectoryResult::AlreadyExists;
+  errno = error;
+  return MakeDirectoryResult::Failed;
 }
 
 std::FILE* openForReading(const std::string& path) {
-  if (holdsNul(path) || faultInjected(HostCall::OpenForReading, path))
+  if (refused(HostCall::OpenForReading, path))
     return nullptr;
   std::FILE* file = std::fopen(hostPath(path).c_str(), "rb");
   if (file != nullptr && isFolder(file)) {
     std::fclose(file);
+    errno = EISDIR;
     return nullptr;
   }
   return file;
 }
 
 std::FILE* openForWriting(const std::string& path) {
-  if (holdsNul(path) || faultInjected(HostCall::OpenForWriting, path))
+  if (refused(HostCall::OpenForWriting, path))
     return nullptr;
   return std::fopen(hostPath(path).c_str(), "wb");
+}
+
+std::string nameRule(const std::string&) {
+  // Any byte but "/" and NUL may stand in a name; both are dealt with
+  // before a name gets here.
+  return std::string();
+}
+
+bool namesIgnoreCase() {
+  return false;
 }
 
 bool sameFile(const std::string& first, const std::string& second) {

@@ -23,6 +23,7 @@
 #include <sys/types.h>
 
 #include "platform/HostGuard.h"
+#include "platform/WindowsNames.h"
 
 namespace {
 
@@ -105,28 +106,40 @@ std::string matchLetterCase(const std::string& path) {
 }
 
 MakeDirectoryResult makeDirectory(const std::string& path) {
-  if (holdsNul(path) || faultInjected(HostCall::MakeDirectory, path))
+  if (refused(HostCall::MakeDirectory, path))
     return MakeDirectoryResult::Failed;
   if (_mkdir(path.c_str()) == 0)
     return MakeDirectoryResult::Made;
   // Some hosts refuse an existing folder with another error (a drive root,
-  // a read-only share); what exists counts as already made.
-  return errno == EEXIST || exists(path) ? MakeDirectoryResult::AlreadyExists
-                                         : MakeDirectoryResult::Failed;
+  // a read-only share); what exists counts as already made. The test must
+  // not change the reason the failure is reported with.
+  const int error = errno;
+  if (error == EEXIST || exists(path))
+    return MakeDirectoryResult::AlreadyExists;
+  errno = error;
+  return MakeDirectoryResult::Failed;
 }
 
 // The system refuses to open a folder as a file, so no extra check is needed
 // for that case.
 std::FILE* openForReading(const std::string& path) {
-  if (holdsNul(path) || faultInjected(HostCall::OpenForReading, path))
+  if (refused(HostCall::OpenForReading, path))
     return nullptr;
   return _fsopen(path.c_str(), "rb", _SH_DENYNO);
 }
 
 std::FILE* openForWriting(const std::string& path) {
-  if (holdsNul(path) || faultInjected(HostCall::OpenForWriting, path))
+  if (refused(HostCall::OpenForWriting, path))
     return nullptr;
   return _fsopen(path.c_str(), "wb", _SH_DENYNO);
+}
+
+std::string nameRule(const std::string& component) {
+  return windowsNameRule(component);
+}
+
+bool namesIgnoreCase() {
+  return true;
 }
 
 bool sameFile(const std::string& first, const std::string& second) {
@@ -144,8 +157,10 @@ bool hasContent(const std::string& path) {
 }
 
 // Windows has no SIGPIPE: a write to a closed pipe fails and is ignored.
+// Both channels end their lines in one LF, as on every host.
 void prepareConsole() {
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 namespace {
 
 const std::string Source = "C:\\work\\motor.mcp";
+const std::string Current = "C:\\work";
 
 }  // namespace
 
@@ -21,7 +22,7 @@ TEST(CommandLine, OptionsApplyAndLaterValuesReplaceEarlierOnes) {
   ProjectConverter converter(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a.mcp", "out", "-pn", "first", "-cp", "C:\\p\\c.p_c",
                             "-mp", "C:\\p\\m.p_s", "-ap", "C:\\p\\a.p_a", "-pn", "second"},
-                           converter));
+                           converter, Current));
   EXPECT_EQ(converter.getProjectName(), "second");
   EXPECT_EQ(converter.getCompilerPersonality(), "C:\\p\\c.p_c");
   EXPECT_EQ(converter.getMessagePersonality(), "C:\\p\\m.p_s");
@@ -30,53 +31,53 @@ TEST(CommandLine, OptionsApplyAndLaterValuesReplaceEarlierOnes) {
 
 TEST(CommandLine, ExtensionListsAddUp) {
   ProjectConverter converter(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"a", "b", "-ext", "c,h", "-ext", "c"}, converter));
+  ASSERT_TRUE(applyOptions({"a", "b", "-ext", "c,h", "-ext", "c"}, converter, Current));
   EXPECT_EQ(converter.getExtensions(), (std::vector<std::string>{"c", "h", "c"}));
 }
 
 TEST(CommandLine, EveryPositionIsExaminedAsAnOptionWord) {
   ProjectConverter valueAsWord(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "-cp", "C:\\x"}, valueAsWord));
+  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "-cp", "C:\\x"}, valueAsWord, Current));
   EXPECT_EQ(valueAsWord.getProjectName(), "-cp");
   EXPECT_EQ(valueAsWord.getCompilerPersonality(), "C:\\x");
 
   ProjectConverter positional(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"-pn", "name", "-v", "third"}, positional));
+  ASSERT_TRUE(applyOptions({"-pn", "name", "-v", "third"}, positional, Current));
   EXPECT_EQ(positional.getProjectName(), "name");
 }
 
 TEST(CommandLine, OptionWordsMatchOnlyWholeAndExact) {
   ProjectConverter converter(Source, "C:\\out");
   converter.projectName = "motor";
-  ASSERT_TRUE(applyOptions({"a", "b", "-PN", "x", "-pn=y", "z"}, converter));
+  ASSERT_TRUE(applyOptions({"a", "b", "-PN", "x", "-pn=y", "z"}, converter, Current));
   EXPECT_EQ(converter.getProjectName(), "motor");
 }
 
 TEST(CommandLine, ProjectNameIsTakenVerbatim) {
   ProjectConverter converter(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "dir\\name", "-pn", ""}, converter));
+  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "dir\\name", "-pn", ""}, converter, Current));
   EXPECT_EQ(converter.getProjectName(), "");
 }
 
 TEST(CommandLine, OptionWordWithoutValueFailsTheScan) {
   ProjectConverter converter(Source, "C:\\out");
-  EXPECT_FALSE(applyOptions({"a", "b", "-cp"}, converter));
+  EXPECT_FALSE(applyOptions({"a", "b", "-cp"}, converter, Current));
 }
 
 TEST(CommandLine, SwitchWordTakesNoValueAndCountsAnywhere) {
   ProjectConverter last(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "p", "-sw"}, last));
+  ASSERT_TRUE(applyOptions({"a", "b", "-pn", "p", "-sw"}, last, Current));
   EXPECT_TRUE(last.getReadSwitches());
   EXPECT_EQ(last.getProjectName(), "p");
 
   // Followed by an option word, which is then applied as usual.
   ProjectConverter first(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"a", "b", "-sw", "-pn", "q"}, first));
+  ASSERT_TRUE(applyOptions({"a", "b", "-sw", "-pn", "q"}, first, Current));
   EXPECT_TRUE(first.getReadSwitches());
   EXPECT_EQ(first.getProjectName(), "q");
 
   ProjectConverter without(Source, "C:\\out");
-  ASSERT_TRUE(applyOptions({"a", "b", "-SW", "-sw=1"}, without));
+  ASSERT_TRUE(applyOptions({"a", "b", "-SW", "-sw=1"}, without, Current));
   EXPECT_FALSE(without.getReadSwitches());
 }
 

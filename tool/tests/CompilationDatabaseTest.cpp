@@ -166,3 +166,22 @@ TEST(CompilationDatabase, WritesTheSourcesOnThisMachineAndWarnsOnceAboutEachOmis
   ASSERT_EQ(parsed.size(), 1u);
   EXPECT_EQ(parsed[0]["file"], platform::hostPath(dir.toolPath("main.c")));
 }
+
+// Written entry by entry, the file still reads as one indented dump of the
+// whole array would: empty, one entry and several.
+TEST(CompilationDatabase, EntriesWrittenOneByOneMakeTheWholeArraysText) {
+  const CompileCommand one{"C:\\w \xC3\xA9", "a.c",
+                          {"cc", "-DX=\"1\"", "-DT=\t\x01\x1F\x7F\b\f\r\n\\", "-c", "a.c"}};
+  const CompileCommand two{"C:\\w", "b.c", {"cc", "-c", "b.c"}};
+  for (const std::vector<CompileCommand>& commands :
+       {std::vector<CompileCommand>{}, {one}, {one, two, one}}) {
+    SCOPED_TRACE(commands.size());
+    nlohmann::ordered_json whole = nlohmann::ordered_json::array();
+    for (const CompileCommand& command : commands)
+      whole.push_back({{"directory", command.directory},
+                       {"file", command.file},
+                       {"arguments", command.arguments}});
+    std::string firstConverted;
+    EXPECT_EQ(compilationDatabaseJson(commands, firstConverted), whole.dump(2) + "\n");
+  }
+}

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -56,11 +57,11 @@ struct Run {
   std::vector<HostCall> calls;
 };
 
-Run runFailing(const Scenario& scenario, long failAt, const TempDir& dir) {
+Run runFailing(const Scenario& scenario, const std::string& failAt, const TempDir& dir) {
   for (const auto& input : scenario.inputs)
     writeBytes(dir.path() / input.first, input.second);
   fs::create_directories(dir.path() / "out");
-  std::vector<std::string> arguments{std::to_string(failAt), (dir.path() / "calls.log").string()};
+  std::vector<std::string> arguments{failAt, (dir.path() / "calls.log").string()};
   arguments.insert(arguments.end(), scenario.arguments.begin(), scenario.arguments.end());
   Run run;
   run.result = runProcess(QUILLBROOK_FAULTY_EXE, arguments, dir.path().string());
@@ -72,9 +73,12 @@ void expectOutcome(const Scenario& scenario, const Run& run, const HostCall& fai
                    const TempDir& dir) {
   const std::string last = lastLine(run.result.output);
   const std::string& kind = failed.kind;
-  if (kind == "open-read" && failed.path == dir.toolPath(scenario.projectFile)) {
+  // Only the project file is read block by block; a failed read is not
+  // taken for its end.
+  if ((kind == "open-read" && failed.path == dir.toolPath(scenario.projectFile)) ||
+      kind == "read") {
     EXPECT_EQ(run.result.exitCode, 1);
-    EXPECT_EQ(last, "Could not open file: " + failed.path);
+    EXPECT_EQ(last, "Could not open file: " + dir.toolPath(scenario.projectFile));
   } else if (kind == "open-read" &&
              failed.path == (scenario.compiler.empty() ? "" : dir.toolPath(scenario.compiler))) {
     EXPECT_EQ(run.result.exitCode, 0);
@@ -104,6 +108,12 @@ void expectOutcome(const Scenario& scenario, const Run& run, const HostCall& fai
   }
   EXPECT_EQ(run.result.output.find("Tarn/Tarn++ Project Completed!") == std::string::npos,
             run.result.exitCode == 1);
+  // A stop says why on standard error, in the system's words.
+  if (run.result.exitCode == 1) {
+    EXPECT_NE(run.result.errors.find("Quillbrook: error: "), std::string::npos);
+    EXPECT_NE(run.result.errors.find(": Input/output error\n"), std::string::npos)
+        << run.result.errors;
+  }
   for (const auto& input : scenario.inputs)
     EXPECT_EQ(readBytes(dir.path() / input.first), input.second) << input.first;
 }
@@ -113,14 +123,14 @@ std::size_t failEachCall(const Scenario& scenario) {
   std::vector<HostCall> clean;
   {
     TempDir dir;
-    const Run run = runFailing(scenario, 0, dir);
+    const Run run = runFailing(scenario, "0", dir);
     EXPECT_EQ(run.result.exitCode, 0);
     EXPECT_EQ(lastLine(run.result.output), "Tarn/Tarn++ Project Completed!");
     clean = run.calls;
   }
   for (std::size_t n = 1; n <= clean.size(); ++n) {
     TempDir dir;
-    const Run run = runFailing(scenario, static_cast<long>(n), dir);
+    const Run run = runFailing(scenario, std::to_string(n), dir);
     if (run.calls.size() < n) {
       ADD_FAILURE() << "call " << n << " did not happen again";
       continue;
@@ -187,4 +197,65 @@ TEST(FaultInjection, SwitchesAndCompilationDatabase) {
   const std::size_t injected = failEachCall(scenario);
   EXPECT_GT(injected, 20u);
   std::printf("injected %zu failures\n", injected);
+}
+
+// A project larger than one read: a read failing part way must not pass for
+// the end of the file.
+TEST(FaultInjection, AProjectReadInSeveralBlocks) {
+  std::vector<std::string> lines{"subfolder_src=src", "[FILE_SUBFOLDERS]"};
+  for (int i = 0; i < 3000; ++i)
+    lines.push_back("file_" + std::to_string(i) + "=src");
+  lines.push_back("[FILE_INFO]");
+  for (int i = 0; i < 3000; ++i)
+    lines.push_back("file_" + std::to_string(i) + "=C:\\work\\source_" + std::to_string(i) + ".c");
+  Scenario scenario;
+  scenario.inputs = {{"big.mcp", crlfLines(lines)}, {"c.p_c", "compiler\r\n"}};
+  scenario.arguments = {"big.mcp", "out", "-cp", "c.p_c"};
+  scenario.projectFile = "big.mcp";
+  scenario.compiler = "c.p_c";
+  std::size_t reads = 0;
+  {
+    TempDir dir;
+    for (const HostCall& call : runFailing(scenario, "0", dir).calls)
+      reads += call.kind == "read" ? 1 : 0;
+  }
+  EXPECT_GE(reads, 3u);
+  failEachCall(scenario);
+}
+
+// Memory running out at any allocation of a run: never silence. The run
+// stops with a failure line, says "out of memory", and loses no input.
+TEST(FaultInjection, EveryAllocationMayFail) {
+  const fs::path examples = EXAMPLES_DIR;
+  Scenario scenario;
+  scenario.inputs = {{"blinky.mcp", fileText(examples / "blinky" / "blinky.mcp")},
+                     {"t.p_a", "-template\r\n"}};
+  scenario.arguments = {"blinky.mcp", "out", "-ap", "t.p_a", "-sw", "-cdb", "out\\cc.json"};
+  long total = 0;
+  {
+    TempDir dir;
+    const ::Run clean = runFailing(scenario, "alloc:0", dir);
+    ASSERT_EQ(clean.result.exitCode, 0);
+    ASSERT_FALSE(clean.calls.empty());
+    total = std::stol(clean.calls.back().path);
+  }
+  ASSERT_GT(total, 100);
+  // Spread over the whole run, and every one of the last few.
+  const long stride = std::max(1L, total / 300);
+  std::vector<long> failing;
+  for (long n = 1; n <= total; n += stride)
+    failing.push_back(n);
+  for (long n = std::max(1L, total - 10); n <= total; ++n)
+    failing.push_back(n);
+  for (long n : failing) {
+    SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(total));
+    TempDir dir;
+    const ::Run run = runFailing(scenario, "alloc:" + std::to_string(n), dir);
+    EXPECT_EQ(run.result.exitCode, 1) << run.result.output << run.result.errors;
+    EXPECT_EQ(lastLine(run.result.output).rfind("Could not ", 0), 0u) << run.result.output;
+    EXPECT_NE(run.result.errors.find("out of memory\n"), std::string::npos) << run.result.errors;
+    for (const auto& input : scenario.inputs)
+      EXPECT_EQ(readBytes(dir.path() / input.first), input.second) << input.first;
+  }
+  std::printf("failed %zu of %ld allocations\n", failing.size(), total);
 }

@@ -9,6 +9,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -53,6 +54,16 @@ TEST(UserFiles, AnInputThatIsAlsoAnOutputIsRefusedBeforeAnythingIsMade) {
        "out\\demo.prj", "out/demo.prj"},
       // The compilation database, when asked for, is an output too.
       {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", ".\\c.p_c"}, ".\\c.p_c", "c.p_c"},
+      // Nor may it replace another output of the run: the later one is
+      // refused, whether the earlier exists or is still to be made.
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "out\\demo.prj"}, "out\\demo.prj",
+       "out/demo.prj"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-pn", "P", "-cdb", "out\\\\.\\P.prj"},
+       "out\\\\.\\P.prj", "c.p_c"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "out\\demo\\person\\demo.p_a"},
+       "out\\demo\\person\\demo.p_a", "out/demo/person/demo.p_a"},
+      {{"demo.mcp", "out", "-cp", "c.p_c", "-cdb", "out\\person\\demo.p_s"},
+       "out\\person\\demo.p_s", "c.p_c"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments[3 % c.arguments.size()]);
@@ -112,10 +123,16 @@ TEST(UserFiles, PathsWithANulByteAreRefusedByTheHost) {
     const ProcessResult result = runQuillbrook({"demo.mcp", "out"}, dir.path());
 
     EXPECT_EQ(result.exitCode, 1);
+    // The NUL byte is shown, never written raw, on both channels.
+    std::string shown = name;
+    shown.replace(shown.find(nul), 1, "\\0");
     const std::string failed = result.output.substr(result.output.rfind("\nCould not") + 1);
-    EXPECT_EQ(failed.substr(0, failed.find(nul)),
+    EXPECT_EQ(failed.substr(0, failed.find('\n')),
               "Could not create directory: " + dir.toolPath("out\\demo") + "\\" +
-                  name.substr(0, name.find(nul)));
+                  shown.substr(0, shown.find('\\', shown.find("\\0") + 2)));
+    EXPECT_EQ(result.output.find(nul), std::string::npos);
+    EXPECT_EQ(result.errors.find(nul), std::string::npos);
+    EXPECT_NE(result.errors.find("holds a NUL byte"), std::string::npos) << result.errors;
     EXPECT_EQ(result.output.find("Completed"), std::string::npos);
     // Nothing was made under the cut-off names.
     EXPECT_FALSE(fs::exists(dir.path() / "out" / "demo" / "a"));
@@ -218,5 +235,92 @@ TEST(UserFiles, ATemplateThatFailsToReadIsNotCopied) {
   EXPECT_NE(result.output.find("\nCouldnt open file\n"), std::string::npos);
   EXPECT_EQ(readBytes(dir.path() / "out" / "demo" / "person" / "demo.p_a"),
             crlfLines({"-i \"C:\\inc\""}));
+}
+
+// The project file fails the same way: a read error is not its end.
+TEST(UserFiles, AProjectFileThatFailsToReadStopsTheRun) {
+  if (!fs::exists("/proc/self/mem"))
+    GTEST_SKIP() << "no /proc/self/mem";
+  TempDir dir;
+  fs::create_directory(dir.path() / "out");
+  const ProcessResult result = runQuillbrook({"/proc/self/mem", "out", "-pn", "p"}, dir.path());
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
+            "Could not open file: \\proc\\self\\mem\n");
+  EXPECT_NE(result.errors.find("Quillbrook: error: cannot read the project file /proc/self/mem: "),
+            std::string::npos)
+      << result.errors;
+  EXPECT_FALSE(fs::exists(dir.path() / "out" / "p.prj"));
+}
+
+namespace {
+
+// Bytes waiting in a pipe.
+int pending(int readEnd) {
+  int bytes = 0;
+  return ioctl(readEnd, FIONREAD, &bytes) == 0 ? bytes : -1;
+}
+
+}  // namespace
+
+// The current directory is read once, at the start. Here the run is held up
+// writing warnings to a standard error nobody reads yet, the folder it was
+// started in goes away meanwhile, and only then is the relative -cdb taken:
+// it must still name a file in that folder (which fails), never one at the
+// root.
+TEST(UserFiles, TheCurrentDirectoryIsReadOnce) {
+  TempDir dir;
+  writeBytes(dir.path() / "demo.mcp", ProjectWithSettings);
+  fs::create_directories(dir.path() / "out");
+  fs::create_directories(dir.path() / "gone");
+  const bool rootFileBefore = fs::exists("/cc.json");
+  std::vector<std::string> arguments{arg(dir.path() / "demo.mcp"), arg(dir.path() / "out"), "-cp",
+                                     arg(dir.path() / "demo.mcp")};
+  // Each is warned about on standard error: far more than a pipe holds.
+  for (int i = 0; i < 2000; ++i)
+    arguments.push_back("ignored");
+  arguments.insert(arguments.end(), {"-cdb", "cc.json"});
+
+  int errors[2];
+  ASSERT_EQ(pipe(errors), 0);
+  const fs::path outputFile = dir.path() / "output.txt";
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(errors[1], STDERR_FILENO);
+    close(errors[0]);
+    close(errors[1]);
+    if (!freopen(outputFile.c_str(), "w", stdout) || chdir((dir.path() / "gone").c_str()) != 0)
+      _exit(127);
+    std::vector<char*> argv{const_cast<char*>(QUILLBROOK_EXE)};
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(QUILLBROOK_EXE, argv.data());
+    _exit(127);
+  }
+  close(errors[1]);
+  // Wait until the pipe is full and the run is stuck writing to it.
+  int previous = -1;
+  for (int tries = 0; tries < 200; ++tries) {
+    usleep(50 * 1000);
+    const int now = pending(errors[0]);
+    if (now >= 4096 && now == previous)
+      break;
+    previous = now;
+  }
+  fs::remove(dir.path() / "gone");
+  char buffer[4096];
+  while (read(errors[0], buffer, sizeof buffer) > 0) {
+  }
+  close(errors[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  const std::string output = readBytes(outputFile);
+  EXPECT_EQ(output.substr(output.rfind('\n', output.size() - 2) + 1),
+            "Could not write file: " + toolForm(dir.path() / "gone") + "\\cc.json\n");
+  EXPECT_EQ(fs::exists("/cc.json"), rootFileBefore);
 }
 #endif

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Platform.h"
 #include "support/RunQuillbrook.h"
 
 namespace fs = std::filesystem;
@@ -21,7 +22,7 @@ Lines linesOf(const std::string& text) {
     if (end == std::string::npos)
       end = text.size();
     std::string line = text.substr(start, end - start);
-    // Standard error is in text mode on Windows.
+    // A CR LF line end is taken as well, should a channel be in text mode.
     if (!line.empty() && line.back() == '\r')
       line.pop_back();
     lines.push_back(line);
@@ -143,7 +144,8 @@ TEST_F(Warnings, MissingPersonalitiesAreNamed) {
   EXPECT_EQ(linesOf(result.errors),
             (Lines{Prefix + "no compiler personality was given: \"-cp\" is missing",
                    Prefix + "could not read the template analyser personality " +
-                       dir.toolPath("missing.p_a")}));
+                       platform::hostPath(dir.toolPath("missing.p_a")) +
+                       ": No such file or directory"}));
 }
 
 // The two compiler lines quoted from real projects of the 16-bit and 32-bit

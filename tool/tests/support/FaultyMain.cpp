@@ -2,9 +2,12 @@
 //   quillbrook_faulty <fail-at> <call-log> <tool arguments...>
 // Host call number <fail-at> (counted from 1; 0 fails none) fails, and every
 // call is written to <call-log> as one line: its kind, a blank, its path.
+// With <fail-at> written "alloc:N", memory allocation number N of the run
+// fails instead, and the log ends with a line "allocations <count>".
 
 #include <cstdlib>
 #include <fstream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,7 @@ const char* kindName(platform::HostCall call) {
     case platform::HostCall::OpenForReading: return "open-read";
     case platform::HostCall::OpenForWriting: return "open-write";
     case platform::HostCall::MakeDirectory: return "make-directory";
+    case platform::HostCall::Read: return "read";
     case platform::HostCall::Write: return "write";
     case platform::HostCall::Flush: return "flush";
     case platform::HostCall::Close: return "close";
@@ -35,16 +39,59 @@ bool failNth(platform::HostCall call, const std::string& path) {
   return ++calls == failAt;
 }
 
+bool countingAllocations = false;
+long allocationToFail = 0;
+long allocations = 0;
+
 }  // namespace
+
+void* operator new(std::size_t size) {
+  if (countingAllocations && ++allocations == allocationToFail)
+    throw std::bad_alloc();
+  if (void* memory = std::malloc(size == 0 ? 1 : size))
+    return memory;
+  throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+
+void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+
+void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
 
 int main(int argc, char** argv) {
   if (argc < 3)
     return 2;
-  failAt = std::strtol(argv[1], nullptr, 10);
+  const std::string mode = argv[1];
+  const bool allocationMode = mode.rfind("alloc:", 0) == 0;
+  if (allocationMode)
+    allocationToFail = std::strtol(mode.c_str() + 6, nullptr, 10);
+  else
+    failAt = std::strtol(argv[1], nullptr, 10);
   callLog.open(argv[2], std::ios::binary | std::ios::trunc);
-  platform::setFaultHook(failNth);
+  if (!allocationMode)
+    platform::setFaultHook(failNth);
   std::vector<std::string> arguments;
   for (int i = 3; i < argc; ++i)
     arguments.push_back(argv[i]);
-  return quillbrookMain(arguments);
+  countingAllocations = allocationMode;
+  const int status = quillbrookMain(arguments);
+  countingAllocations = false;
+  if (allocationMode)
+    callLog << "allocations " << allocations << '\n';
+  return status;
 }

@@ -43,6 +43,7 @@ add_executable(quillbrook_windows_tests
   ${CMAKE_CURRENT_LIST_DIR}/DriveState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AbsolutePathWindowsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderWindowsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NamesWindowsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextModeWindowsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExampleWindowsTest.cpp
 )
