@@ -68,3 +68,31 @@ stage_json_library() {
   cp -a /usr/include/nlohmann "$stage/include/"
   cp -a /usr/share/cmake/nlohmann_json "$stage/share/cmake/"
 }
+
+# The XML library is compiled from source in the Windows build: its one
+# source file and two headers, from Debian's source package of the
+# libpugixml-dev installed here, go into src/ of the folder given. apt-get
+# fetches the package with a deb-src list and state of its own inside that
+# folder, so the system's apt setup is left as it is. Pass the build
+# -DQUILLBROOK_PUGIXML_SOURCE_DIR=<folder>/src.
+stage_xml_library_source() {
+  local stage="$1"
+  [ -f "$stage/src/pugixml.cpp" ] && return 0
+  local version codename apt
+  version="$(dpkg-query -W -f='${Version}' libpugixml-dev)"
+  codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+  apt="$stage/apt"
+  rm -rf "$stage"
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
+  echo "deb-src http://deb.debian.org/debian $codename main" >"$apt/sources.list"
+  local options=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+    -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
+  echo "fetching Debian's pugixml $version source for the Windows build"
+  apt_get_waiting "${options[@]}" update >/dev/null &&
+    (cd "$stage" && apt_get_waiting "${options[@]}" source --download-only "pugixml=$version" \
+      >/dev/null) &&
+    tar -xf "$stage"/pugixml_*.orig.tar.* -C "$stage" --strip-components=1 || {
+    echo "could not fetch Debian's pugixml source package" >&2
+    exit 1
+  }
+}

@@ -285,7 +285,7 @@ void ValidationTest::browseDialogsFillEditsAndShareTheirStart()
         QVERIFY2(!selected.contains(QLatin1Char('\\')), qPrintable(selected));
 #endif
     QCOMPARE(seen.caption, QStringLiteral("Select an MPLAB Project"));
-    QCOMPARE(seen.filter, QStringLiteral("MPLAB Projects (*.mcp)"));
+    QCOMPARE(seen.filter, QStringLiteral("MPLAB Projects (*.mcp configurations.xml)"));
     QCOMPARE(seen.name, QStringLiteral("open file dialog"));
     QCOMPARE(wizard.MPLABProjectEdit->text(), MPLABConverter::toBackslashes(project));
     QCOMPARE(textColour(wizard.MPLABProjectEdit), black);
