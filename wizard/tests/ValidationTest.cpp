@@ -249,6 +249,15 @@ void ValidationTest::projectFileOffersTheToolsDefaultName()
     driver.type(wizard.FenNameEdit, QString());
     browse(driver, wizard.MPLABProjectBrowseBtn, browsed);
     QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("fan"));
+
+    // An MPLAB X project, by its folder or its configurations.xml.
+    scratch->makeDir(QStringLiteral("heater.X/nbproject"));
+    const QString configurations = scratch->write(QStringLiteral("heater.X/nbproject/configurations.xml"));
+    for (const QString &project : {scratch->path(QStringLiteral("heater.X")), configurations}) {
+        driver.type(wizard.FenNameEdit, QString());
+        driver.type(wizard.MPLABProjectEdit, project);
+        QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("heater"));
+    }
 }
 
 void ValidationTest::nextStatesPersistAcrossPages()
