@@ -69,6 +69,34 @@ stage_json_library() {
   cp -a /usr/share/cmake/nlohmann_json "$stage/share/cmake/"
 }
 
+# The XML library is compiled from source in the Windows build: its one
+# source file and two headers, from Debian's source package of the
+# libpugixml-dev installed here, go into src/ of the folder given. apt-get
+# fetches the package with a deb-src list and state of its own inside that
+# folder, so the system's apt setup is left as it is. Pass the build
+# -DQUILLBROOK_PUGIXML_SOURCE_DIR=<folder>/src.
+stage_xml_library_source() {
+  local stage="$1"
+  [ -f "$stage/src/pugixml.cpp" ] && return 0
+  local version codename apt
+  version="$(dpkg-query -W -f='${Version}' libpugixml-dev)"
+  codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+  apt="$stage/apt"
+  rm -rf "$stage"
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
+  echo "deb-src http://deb.debian.org/debian $codename main" >"$apt/sources.list"
+  local options=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+    -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
+  echo "fetching Debian's pugixml $version source for the Windows build"
+  apt_get_waiting "${options[@]}" update >/dev/null &&
+    (cd "$stage" && apt_get_waiting "${options[@]}" source --download-only "pugixml=$version" \
+      >/dev/null) &&
+    tar -xf "$stage"/pugixml_*.orig.tar.* -C "$stage" --strip-components=1 || {
+    echo "could not fetch Debian's pugixml source package" >&2
+    exit 1
+  }
+}
+
 # Sets qt_options to the CMake options that build the wizard for Windows
 # against the Qt kit of scripts/build-qt-windows in the folder given: the kit
 # as a root of the cross build's search, and Debian's own Qt for the programs
@@ -76,4 +104,11 @@ stage_json_library() {
 windows_qt_options() {
   qt_options=(-DQUILLBROOK_BUILD_WIZARD=ON "-DCMAKE_FIND_ROOT_PATH=$1" "-DCMAKE_PREFIX_PATH=$1"
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}
+
+# True when the Windows build is to include the wizard: its Qt for Windows
+# (scripts/build-qt-windows) takes about half an hour to build the first
+# time, so it is asked for with QUILLBROOK_WINDOWS_WIZARD=1.
+windows_wizard_wanted() {
+  [ "${QUILLBROOK_WINDOWS_WIZARD:-0}" = 1 ]
 }

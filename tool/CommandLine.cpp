@@ -45,6 +45,8 @@ const OptionWord OptionWords[] = {
      "also write a JSON compilation database of the C and C++ sources to this path"},
     {"-map", true, false, "FROM=TO",
      "write every source and include path under the folder FROM as under TO; may be repeated"},
+    {"-conf", true, false, "configuration",
+     "MPLAB X only: the configuration to convert; default: the first one"},
 };
 
 // Asked for anywhere on the command line, these answer instead of a run.
@@ -111,6 +113,8 @@ void applyOption(const std::string& word, const std::string& value,
     converter.readSwitches = true;
   else if (word == "-cdb")
     converter.compilationDatabase = absoluteArgument(value, currentDirectory);
+  else if (word == "-conf")
+    converter.configuration = value;
   else if (word == "-map" && !converter.pathMap.add(value))
     warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
@@ -145,7 +149,7 @@ int convert(const std::vector<std::string>& arguments) {
   const std::string sourceProject = absoluteArgument(arguments[0], currentDirectory);
   const std::string destFolder = absoluteArgument(arguments[1], currentDirectory);
   ProjectConverter converter(sourceProject, destFolder);
-  converter.projectName = defaultProjectName(sourceProject);
+  converter.projectName = converter.defaultName();
   if (!applyOptions(arguments, converter, currentDirectory))
     return 1;
   return converter.run();
@@ -230,7 +234,8 @@ std::vector<std::string> helpLines() {
   }
   std::vector<std::string> lines = {
       usage,
-      "Converts an MPLAB project (.mcp) into a Tarn project in the existing folder dest_folder.",
+      "Converts an MPLAB project (.mcp), or an MPLAB X project (its folder or its "
+      "nbproject/configurations.xml), into a Tarn project in the existing folder dest_folder.",
       "",
       "Options:"};
   for (const OptionWord& option : OptionWords) {

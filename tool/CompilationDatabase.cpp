@@ -108,7 +108,9 @@ bool isCompiledSource(const std::string& file) {
 
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
                            const DatabaseRules& rules, const CompileCommandSink& sink) {
-  DatabaseEntries entries(root, projectFolder(sourceProject), rules);
+  const std::string folder =
+      rules.fileFlags.isUsed() ? rules.fileFlags.directory : projectFolder(sourceProject);
+  DatabaseEntries entries(root, folder, rules);
   produceCommands(root, root, entries, sink);
 }
 

@@ -22,7 +22,9 @@ using CompileCommandSink = std::function<void(CompileCommand&)>;
 // Hands `sink` one command per compiled source of the tree, in project-file
 // order: a group's files, then those of its children, recursively. Each file
 // gets the include paths and definitions of the nearest group, itself or an
-// ancestor, that has any, as its analyser personality does. Only one command
+// ancestor, that has any, as its analyser personality does; a used file
+// flag table in `rules` gives the directory and each file's flags instead.
+// Only one command
 // is held at a time, so a database of any size needs the memory of one entry.
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
                            const DatabaseRules& rules, const CompileCommandSink& sink);

@@ -28,24 +28,46 @@ CompileCommand DatabaseEntries::entry(const std::string& file, const ProjectGrou
   const std::string path = databasePath(file);
   CompileCommand command{folderPath(rules.sourceDirBuilds ? sourceFolder : projectFolder), path,
                          {"cc"}};
+  if (rules.fileFlags.isUsed())
+    appendOwnFlags(file, command.arguments);
+  else
+    appendGroupFlags(owner, sourceFolder, command.arguments);
+  command.arguments.push_back("-c");
+  command.arguments.push_back(path);
+  return command;
+}
+
+void DatabaseEntries::appendGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
+                                       std::vector<std::string>& arguments) {
   // Each path a separate argument after "-I", so a path with blanks
   // survives consumers that rebuild a command line from the list.
   for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
-    command.arguments.push_back("-I");
-    command.arguments.push_back(folderPath(includeFolder(owner, i, sourceFolder)));
+    arguments.push_back("-I");
+    arguments.push_back(folderPath(includeFolder(owner, i, sourceFolder)));
   }
   for (const std::string& macro : macros)
-    command.arguments.push_back("-D" + macro);
+    arguments.push_back("-D" + macro);
   for (const auto& [name, value] : owner.defines) {
     // An empty name defines nothing, and a bare "-D" would take the next
     // argument for its name.
     if (name.empty())
       continue;
-    command.arguments.push_back("-D" + name + (value.empty() ? "" : "=" + value));
+    arguments.push_back("-D" + name + (value.empty() ? "" : "=" + value));
   }
-  command.arguments.push_back("-c");
-  command.arguments.push_back(path);
-  return command;
+}
+
+// The file's flags in the IDE's order; its definitions are already as the
+// compiler receives them.
+void DatabaseEntries::appendOwnFlags(const std::string& file, std::vector<std::string>& arguments) {
+  const CompileFlags& flags = rules.fileFlags.flagsOf(file);
+  for (const std::string& include : flags.includePaths) {
+    arguments.push_back("-I");
+    arguments.push_back(folderPath(include));
+  }
+  for (const std::string& macro : macros)
+    arguments.push_back("-D" + macro);
+  for (const std::string& definition : flags.definitions)
+    arguments.push_back("-D" + definition);
 }
 
 // Relative "dir_inc=" items start in the source's folder when sources

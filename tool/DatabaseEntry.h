@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CompilerMacros.h"
+#include "FileFlags.h"
 #include "MplabProjectParser.h"
 
 class ProjectGroup;
@@ -29,6 +30,9 @@ struct DatabaseRules {
   bool sourceDirBuilds = false;
   // Places in the root group's includePaths of relative "dir_inc=" items.
   std::vector<RelativeInclude> relativeIncludes;
+  // An MPLAB X project's own flags for each file, and the folder its
+  // compiler runs in; unused for an .mcp.
+  FileFlagTable fileFlags;
 };
 
 // Makes the entries of one project's database.
@@ -39,10 +43,14 @@ public:
                   const DatabaseRules& rules);
 
   // The entry of `file`, with the include paths and definitions of
-  // `owner`, the compiler's own macros before the owner's definitions.
+  // `owner` (or of the file flag table, when used), the compiler's own
+  // macros before the project's definitions.
   CompileCommand entry(const std::string& file, const ProjectGroup& owner);
 
 private:
+  void appendGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
+                        std::vector<std::string>& arguments);
+  void appendOwnFlags(const std::string& file, std::vector<std::string>& arguments);
   std::string includeFolder(const ProjectGroup& owner, std::size_t index,
                             const std::string& sourceFolder) const;
   // databasePath of a folder, looked up once: every entry names the same

@@ -13,12 +13,20 @@ public:
   // ReadFailed: the file opened but a read failed part way; OutOfMemory:
   // the model outgrew the memory while it was read. Both are reported as a
   // file that cannot be opened.
-  enum { CannotOpen = 2, ReadFailed = 3, OutOfMemory = 4 };
+  // NotConvertible: the file was read but is no project, or lacks what the
+  // run asked for; `reason` is then the whole message.
+  enum { CannotOpen = 2, ReadFailed = 3, OutOfMemory = 4, NotConvertible = 5 };
 
   explicit AsciiReaderError(std::int32_t code, const std::string& reason = std::string())
       : code(code), reason(reason) {}
+  // A failure about another file than the source argument (an MPLAB X
+  // project's configurations.xml).
+  AsciiReaderError(std::int32_t code, const std::string& path, const std::string& reason)
+      : code(code), path(path), reason(reason) {}
 
   std::int32_t code;
+  // Empty: the source argument itself.
+  std::string path;
   std::string reason;
 };
 

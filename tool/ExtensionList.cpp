@@ -17,6 +17,17 @@ std::string itemWarning(const std::string& item, std::size_t itemCount) {
   return std::string();
 }
 
+// Whole-text comparison, the ASCII letters of `text` taken as upper case.
+bool equalsUpper(std::string_view text, const std::string& upper) {
+  if (text.size() != upper.size())
+    return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (upperAscii(text[i]) != upper[i])
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<std::string> extensionListWarnings(const std::string& value) {
@@ -28,4 +39,17 @@ std::vector<std::string> extensionListWarnings(const std::string& value) {
       warnings.push_back(warning);
   }
   return warnings;
+}
+
+bool extensionAccepted(std::string_view entry, const std::vector<std::string>& upperExtensions) {
+  if (upperExtensions.empty())
+    return true;
+  const std::string_view::size_type dot = entry.rfind('.');
+  const std::string_view extension =
+      dot == std::string_view::npos ? entry : entry.substr(dot + 1);
+  for (const std::string& accepted : upperExtensions) {
+    if (equalsUpper(extension, accepted))
+      return true;
+  }
+  return false;
 }

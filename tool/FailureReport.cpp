@@ -17,11 +17,15 @@ std::string writeReason(const IOERROR& error) {
 }  // namespace
 
 void reportReadFailure(const std::string& sourceProject, const AsciiReaderError& error) {
+  const std::string file = error.path.empty() ? sourceProject : error.path;
   const char* what =
       error.code == AsciiReaderError::CannotOpen ? "cannot open" : "cannot read";
-  reportError(std::string(what) + " the project file " + displayPath(sourceProject) + ": " +
-              error.reason);
-  printLine("Could not open file: " + sourceProject);
+  if (error.code == AsciiReaderError::NotConvertible)
+    reportError(error.reason);
+  else
+    reportError(std::string(what) + " the project file " + displayPath(file) + ": " +
+                error.reason);
+  printLine("Could not open file: " + file);
 }
 
 void reportWriteFailure(const IOERROR& error) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ExtensionList.h"
 #include "ProjectConverter.h"
 #include "ProjectGroup.h"
 #include "TextOps.h"
@@ -22,17 +23,6 @@ void splitKeyLine(const std::string& line, std::string_view& key, std::string_vi
   }
   key = text.substr(0, equals);
   value = text.substr(equals + 1);
-}
-
-// Whole-text comparison, the ASCII letters of `text` taken as upper case.
-bool equalsUpper(std::string_view text, const std::string& upper) {
-  if (text.size() != upper.size())
-    return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (upperAscii(text[i]) != upper[i])
-      return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -85,16 +75,7 @@ void MplabProjectParser::parse() {
 }
 
 bool MplabProjectParser::acceptsFile(std::string_view entry) const {
-  if (upperExtensions.empty())
-    return true;
-  const std::string_view::size_type dot = entry.rfind('.');
-  const std::string_view extension =
-      dot == std::string_view::npos ? entry : entry.substr(dot + 1);
-  for (const std::string& accepted : upperExtensions) {
-    if (equalsUpper(extension, accepted))
-      return true;
-  }
-  return false;
+  return extensionAccepted(entry, upperExtensions);
 }
 
 void MplabProjectParser::readSubfolderList(const std::string& line) {

@@ -4,7 +4,9 @@
 #include <new>
 
 #include "Console.h"
+#include "CommandLine.h"
 #include "Errors.h"
+#include "MplabXProjectReader.h"
 #include "FailureReport.h"
 #include "ProjectWarnings.h"
 #include "SourceFolders.h"
@@ -30,7 +32,18 @@ ProjectConverter::ProjectConverter(const std::string& sourceProject,
                                    const std::string& destFolder)
     : sourceProject(sourceProject),
       destFolder(destFolder),
-      rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourceProject), this)) {}
+      mplabX(findMplabXSource(sourceProject, mplabXSource)),
+      rootGroup(std::make_unique<ProjectGroup>(
+          mplabX ? mplabXProjectName(mplabXSource.projectFolder) : rootGroupName(sourceProject),
+          this)) {}
+
+std::string ProjectConverter::projectInput() const {
+  return mplabX ? mplabXSource.configurations : sourceProject;
+}
+
+std::string ProjectConverter::defaultName() const {
+  return mplabX ? rootGroup->name : defaultProjectName(sourceProject);
+}
 
 void ProjectConverter::addExtensions(const std::string& text) {
   for (const std::string& item : splitAll(text, ','))
@@ -70,6 +83,37 @@ void ProjectConverter::checkCompilerPersonality() {
 
 void ProjectConverter::readProject() {
   rootGroup->converter = this;
+  if (mplabX)
+    readMplabXProject();
+  else
+    readMcpProject();
+  if (!pathMap.empty()) {
+    pathMap.applyToTree(*rootGroup);
+    mplabXRules.fileFlags.mapPaths(pathMap);
+    for (const std::string& value : pathMap.unused())
+      warn("-map \"" + value + "\" matched no path of the project");
+  }
+  const ProjectBuild& build = parser.getBuild();
+  if (!mplabX && build.sourceDirBuilds)
+    rootGroup->sourceFolderIncludes = sourceFolderIncludes(*rootGroup, build.relativeIncludes);
+}
+
+void ProjectConverter::readMplabXProject() {
+  rootGroup->sourcePath = mplabXSource.projectFolder + "\\";
+  MplabXProjectReader reader(*this, mplabXSource);
+  try {
+    reader.read();
+  } catch (const std::bad_alloc&) {
+    throw AsciiReaderError(AsciiReaderError::OutOfMemory, mplabXSource.configurations,
+                           OutOfMemoryReason);
+  }
+  warnAboutMplabXProject(extensions, reader.getFindings());
+}
+
+void ProjectConverter::readMcpProject() {
+  if (!configuration.empty())
+    warn("\"-conf " + configuration + "\" was ignored: only MPLAB X projects have "
+         "configurations");
   rootGroup->sourcePath = sourceProject.substr(0, sourceProject.rfind('\\') + 1);
   parser.setRootGroup(rootGroup.get());
   parser.setConverter(this);
@@ -81,18 +125,12 @@ void ProjectConverter::readProject() {
     throw AsciiReaderError(AsciiReaderError::OutOfMemory, OutOfMemoryReason);
   }
   warnAboutProject(sourceProject, extensions, parser.getFindings());
-  if (!pathMap.empty()) {
-    pathMap.applyToTree(*rootGroup);
-    for (const std::string& value : pathMap.unused())
-      warn("-map \"" + value + "\" matched no path of the project");
-  }
-  const ProjectBuild& build = parser.getBuild();
-  if (build.sourceDirBuilds)
-    rootGroup->sourceFolderIncludes = sourceFolderIncludes(*rootGroup, build.relativeIncludes);
 }
 
 DatabaseRules ProjectConverter::databaseRules() const {
+  if (mplabX)
+    return mplabXRules;
   const ProjectBuild& build = parser.getBuild();
   return DatabaseRules{mcpCompiler(build.toolchain), build.toolchain.device,
-                       build.sourceDirBuilds, build.relativeIncludes};
+                       build.sourceDirBuilds, build.relativeIncludes, FileFlagTable()};
 }

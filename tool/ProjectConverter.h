@@ -6,10 +6,11 @@
 #include <unordered_set>
 #include <vector>
 
+#include "DatabaseEntry.h"
 #include "MplabProjectParser.h"
+#include "MplabXSource.h"
 #include "PathMap.h"
 #include "ProjectGroup.h"
-#include "DatabaseEntry.h"
 
 // The template analyser personality as its copies must hold it, read once
 // before any personality file is written.
@@ -42,6 +43,16 @@ public:
   std::vector<std::string> getExtensions() const { return extensions; }
   bool getReadSwitches() const { return readSwitches; }
   ProjectGroup* getRootGroup() const { return rootGroup.get(); }
+  // True when the source argument names an MPLAB X project, not an .mcp.
+  bool isMplabX() const { return mplabX; }
+  // The file the project is read from: the .mcp, or configurations.xml.
+  std::string projectInput() const;
+  // The project name used without "-pn".
+  std::string defaultName() const;
+  // What the MPLAB X reader found for the database: compiler, device and
+  // each file's flags.
+  DatabaseRules& getMplabXRules() { return mplabXRules; }
+  const FileFlagTable& getFileFlags() const { return mplabXRules.fileFlags; }
   const AnalyserTemplate& getAnalyserTemplate() const { return analyserTemplate; }
 
   // Performs the conversion and reports its failures; the exit status.
@@ -50,6 +61,8 @@ public:
   // Reads the MPLAB project into the group tree, then applies "-map".
   // Raises AsciiReaderError.
   void readProject();
+  void readMcpProject();
+  void readMplabXProject();
   // What the database needs to know of the project's build.
   DatabaseRules databaseRules() const;
   // Writes the .prj file, the folders and the personality files. Raises
@@ -78,6 +91,8 @@ public:
   bool readSwitches = false;
   // Where "-cdb" asks for a compilation database; empty: none is written.
   std::string compilationDatabase;
+  // "-conf": the MPLAB X configuration to convert; empty: the first one.
+  std::string configuration;
   // "-map FROM=TO", in the order given.
   PathMap pathMap;
 
@@ -85,8 +100,12 @@ private:
   std::string sourceProject;
   std::string destFolder;
   std::vector<std::string> extensions;
+  // Filled by the constructor's test, before `mplabX` is set from it.
+  MplabXSource mplabXSource;
+  bool mplabX;
   std::unique_ptr<ProjectGroup> rootGroup;
   MplabProjectParser parser;
+  DatabaseRules mplabXRules;
   AnalyserTemplate analyserTemplate;
   std::unordered_set<std::string> existingPaths;
   // The default personality files made so far; each is made once a run.

@@ -13,4 +13,9 @@ struct ProjectFindings;
 void warnAboutProject(const std::string& sourceProject, const std::vector<std::string>& extensions,
                       const ProjectFindings& findings);
 
+// The same for an MPLAB X project, less the test for a project file: its
+// reader stops the run when the file is no project.
+void warnAboutMplabXProject(const std::vector<std::string>& extensions,
+                            const ProjectFindings& findings);
+
 #endif

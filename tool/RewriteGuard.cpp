@@ -161,7 +161,7 @@ std::string ProjectConverter::projectFilePath() const {
 
 void ProjectConverter::refuseUnsafeOutputs() const {
   const std::vector<PlannedFile> outputs = OutputPlan(*this).files();
-  const PlannedFile inputs[] = {{sourceProject, "MPLAB project file", false},
+  const PlannedFile inputs[] = {{projectInput(), "MPLAB project file", false},
                                 {compilerPersonality, "compiler personality (-cp)", false},
                                 {messagePersonality, "message personality (-mp)", false},
                                 {analyserPersonality, "analyser personality (-ap)", false}};

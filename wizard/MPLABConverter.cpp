@@ -63,6 +63,28 @@ QString firstBrowseStart()
 #endif
 }
 
+// The name the tool takes by default for `project`, or nothing when it is
+// not a project the tool reads.
+QString defaultProjectName(const QFileInfo &project)
+{
+    if (project.isFile() && project.suffix().compare(QLatin1String("mcp"), Qt::CaseInsensitive) == 0)
+        return project.completeBaseName();
+    QString folder;
+    if (project.isDir() && QFileInfo(QDir(project.filePath()).filePath(QStringLiteral("nbproject/configurations.xml"))).isFile()) {
+        folder = project.absoluteFilePath();
+    } else if (project.isFile()
+               && project.fileName().compare(QLatin1String("configurations.xml"), Qt::CaseInsensitive) == 0) {
+        // A configurations.xml in nbproject names the folder above it.
+        folder = project.absolutePath();
+        if (QFileInfo(folder).fileName().compare(QLatin1String("nbproject"), Qt::CaseInsensitive) == 0)
+            folder = QFileInfo(folder).absolutePath();
+    }
+    QString name = QFileInfo(folder).fileName();
+    if (name.size() > 2 && name.endsWith(QLatin1String(".X"), Qt::CaseInsensitive))
+        name.chop(2);
+    return name;
+}
+
 } // namespace
 
 MPLABConverter::MPLABConverter(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
@@ -165,15 +187,17 @@ void MPLABConverter::validatePage1()
     Page1->setComplete(valid);
 }
 
-// A project file picked or typed while no name is given offers the name the
-// tool would take by default: the file name cut before its last dot.
+// A project picked or typed while no name is given offers the name the tool
+// would take by default: an .mcp file's name cut before its last dot; an
+// MPLAB X project folder's name (the one holding nbproject/configurations.xml)
+// less a final ".X".
 void MPLABConverter::offerProjectName()
 {
     if (!FenNameEdit->text().isEmpty())
         return;
-    const QFileInfo project(MPLABProjectEdit->text());
-    if (project.isFile() && project.suffix().compare(QLatin1String("mcp"), Qt::CaseInsensitive) == 0)
-        FenNameEdit->setText(project.completeBaseName());
+    const QString name = defaultProjectName(QFileInfo(MPLABProjectEdit->text()));
+    if (!name.isEmpty())
+        FenNameEdit->setText(name);
 }
 
 bool MPLABConverter::eventFilter(QObject *watched, QEvent *event)

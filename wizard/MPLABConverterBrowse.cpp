@@ -38,9 +38,11 @@ void MPLABConverter::takeBrowseResult(const QString &picked, QLineEdit *target)
     target->setText(path);
 }
 
+// An MPLAB X project is picked by its nbproject/configurations.xml.
 void MPLABConverter::MPLABProjectBrowseBtn_clicked()
 {
-    takeBrowseResult(browseForFile(tr("Select an MPLAB Project"), tr("MPLAB Projects (*.mcp)")),
+    takeBrowseResult(browseForFile(tr("Select an MPLAB Project"),
+                                   tr("MPLAB Projects (*.mcp configurations.xml)")),
                      MPLABProjectEdit);
 }
 

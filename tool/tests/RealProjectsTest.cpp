@@ -115,7 +115,9 @@ TEST(RealProjects, DatabaseNamesSourcesThatExistAndCppcheckFindsTheProjectsHeade
   std::map<std::string, std::set<std::string>> trees;
   int checked = 0;
   for (const RealProject& project : manifest(folder)) {
-    const fs::path mcp = folder / fs::u8path(project.mcp);
+    // The manifest writes "/"; the tool on Windows takes only "\" as a
+    // separator of the project file's name.
+    const fs::path mcp = (folder / fs::u8path(project.mcp)).make_preferred();
     const std::vector<std::string> maps = mapArguments(folder, mcp, project.id);
     // As the author left it, then pointed at this tree where it needs that.
     for (const bool mapped : {false, true}) {

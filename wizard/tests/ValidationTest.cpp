@@ -249,6 +249,15 @@ void ValidationTest::projectFileOffersTheToolsDefaultName()
     driver.type(wizard.FenNameEdit, QString());
     browse(driver, wizard.MPLABProjectBrowseBtn, browsed);
     QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("fan"));
+
+    // An MPLAB X project, by its folder or its configurations.xml.
+    scratch->makeDir(QStringLiteral("heater.X/nbproject"));
+    const QString configurations = scratch->write(QStringLiteral("heater.X/nbproject/configurations.xml"));
+    for (const QString &project : {scratch->path(QStringLiteral("heater.X")), configurations}) {
+        driver.type(wizard.FenNameEdit, QString());
+        driver.type(wizard.MPLABProjectEdit, project);
+        QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("heater"));
+    }
 }
 
 void ValidationTest::nextStatesPersistAcrossPages()
@@ -285,7 +294,7 @@ void ValidationTest::browseDialogsFillEditsAndShareTheirStart()
         QVERIFY2(!selected.contains(QLatin1Char('\\')), qPrintable(selected));
 #endif
     QCOMPARE(seen.caption, QStringLiteral("Select an MPLAB Project"));
-    QCOMPARE(seen.filter, QStringLiteral("MPLAB Projects (*.mcp)"));
+    QCOMPARE(seen.filter, QStringLiteral("MPLAB Projects (*.mcp configurations.xml)"));
     QCOMPARE(seen.name, QStringLiteral("open file dialog"));
     QCOMPARE(wizard.MPLABProjectEdit->text(), MPLABConverter::toBackslashes(project));
     QCOMPARE(textColour(wizard.MPLABProjectEdit), black);
