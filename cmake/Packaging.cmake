@@ -1,7 +1,8 @@
 # Packages, made by scripts/package: on Linux a Debian package of both
 # programs, whose dependencies dpkg-shlibdeps computes from the binaries; in
 # the MinGW cross build a ZIP for Windows holding the statically linked
-# Quillbrook.exe, the README, the licence and the example.
+# Quillbrook.exe, MPLABConverter.exe with the Qt and MinGW DLLs it needs
+# (wizard/QtRuntimeWindows.cmake), the README, the licences and the example.
 
 # The files Debian asks of every package, from packaging/: the changelog,
 # whose newest entry must name the project's version, gzipped (as

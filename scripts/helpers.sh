@@ -96,3 +96,19 @@ stage_xml_library_source() {
     exit 1
   }
 }
+
+# Sets qt_options to the CMake options that build the wizard for Windows
+# against the Qt kit of scripts/build-qt-windows in the folder given: the kit
+# as a root of the cross build's search, and Debian's own Qt for the programs
+# (moc, uic, rcc) that run during the build.
+windows_qt_options() {
+  qt_options=(-DQUILLBROOK_BUILD_WIZARD=ON "-DCMAKE_FIND_ROOT_PATH=$1" "-DCMAKE_PREFIX_PATH=$1"
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}
+
+# True when the Windows build is to include the wizard: its Qt for Windows
+# (scripts/build-qt-windows) takes about half an hour to build the first
+# time, so it is asked for with QUILLBROOK_WINDOWS_WIZARD=1.
+windows_wizard_wanted() {
+  [ "${QUILLBROOK_WINDOWS_WIZARD:-0}" = 1 ]
+}

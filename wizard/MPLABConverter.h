@@ -1,6 +1,7 @@
 #ifndef MPLABCONVERTER_H
 #define MPLABCONVERTER_H
 
+#include "LineSplitter.h"
 #include "MPLABConverterBase.h"
 #include "ToolErrors.h"
 
@@ -72,6 +73,7 @@ private:
     QString databaseSummary() const;
     QStringList conversionArguments() const;
     void setRunning(bool running);
+    void showOutputLines(const QStringList &lines);
     void appendToolErrorLines(const QStringList &lines);
     void reportWarnings();
     void reportFailureReason();
@@ -82,7 +84,8 @@ private:
 
     QString extensionList;
     QProcess *conversionProcess;
-    // The standard error of the latest run.
+    // The standard output and standard error of the latest run.
+    LineSplitter outputLines;
     ToolErrors toolErrors;
     QString lastPath;
 };

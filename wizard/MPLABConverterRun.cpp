@@ -121,6 +121,7 @@ void MPLABConverter::setRunning(bool running)
 void MPLABConverter::accept()
 {
     conversionProcess = new QProcess(this);
+    outputLines = LineSplitter();
     toolErrors = ToolErrors();
     DetailsText->clear();
     DetailsText->setPlainText(tr("Initialising Project Conversion ...\n"));
@@ -133,9 +134,18 @@ void MPLABConverter::accept()
     conversionProcess->start(QStringLiteral("Quillbrook"), conversionArguments());
 }
 
+// Only whole lines go to the pane, each read's as one paragraph: appending
+// a read as it came would break a line the pipe cut in two, and on Windows
+// a CR LF split between two reads would add a blank line.
 void MPLABConverter::readFromStdout()
 {
-    DetailsText->append(QString::fromLocal8Bit(conversionProcess->readAllStandardOutput()));
+    showOutputLines(outputLines.take(conversionProcess->readAllStandardOutput()));
+}
+
+void MPLABConverter::showOutputLines(const QStringList &lines)
+{
+    if (!lines.isEmpty())
+        DetailsText->append(lines.join(QLatin1Char('\n')));
 }
 
 // The tool's warnings and reasons stand in the log as they come, each line a
@@ -188,9 +198,11 @@ void MPLABConverter::processError(QProcess::ProcessError error)
 void MPLABConverter::processExit()
 {
     setRunning(false);
-    // Whatever is still in the pipes belongs above the result.
+    // Whatever is still in the pipes belongs above the result, with a last
+    // line that has no line end.
     if (conversionProcess->bytesAvailable() > 0)
         readFromStdout();
+    showOutputLines(outputLines.finish());
     readFromStderr();
     appendToolErrorLines(toolErrors.finish());
     if (conversionProcess->exitStatus() == QProcess::NormalExit) {

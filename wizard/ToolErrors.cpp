@@ -6,36 +6,23 @@ const QString toolPrefix = QStringLiteral("Quillbrook: ");
 const QString warningPrefix = QStringLiteral("Quillbrook: warning: ");
 const QString errorPrefix = QStringLiteral("error: ");
 
-QString lineText(QByteArray line)
-{
-    if (line.endsWith('\r'))
-        line.chop(1);
-    return QString::fromLocal8Bit(line);
-}
-
 } // namespace
 
 QStringList ToolErrors::take(const QByteArray &bytes)
 {
-    pending += bytes;
-    QStringList lines;
-    for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-        lines << lineText(pending.left(end));
-        pending.remove(0, end + 1);
-    }
-    for (const QString &line : lines)
-        note(line);
-    return lines;
+    return noted(lines.take(bytes));
 }
 
 QStringList ToolErrors::finish()
 {
-    if (pending.isEmpty())
-        return {};
-    const QString line = lineText(pending);
-    pending.clear();
-    note(line);
-    return {line};
+    return noted(lines.finish());
+}
+
+QStringList ToolErrors::noted(const QStringList &taken)
+{
+    for (const QString &line : taken)
+        note(line);
+    return taken;
 }
 
 void ToolErrors::note(const QString &line)

@@ -1,6 +1,8 @@
 #ifndef TOOLERRORS_H
 #define TOOLERRORS_H
 
+#include "LineSplitter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -22,9 +24,10 @@ public:
     QString reason() const { return lastReason; }
 
 private:
+    QStringList noted(const QStringList &taken);
     void note(const QString &line);
 
-    QByteArray pending;
+    LineSplitter lines;
     int warningCount = 0;
     QString lastReason;
 };

@@ -59,6 +59,8 @@ private slots:
     void databaseBoxAddsCdbBesideTheProject_data();
     void databaseBoxAddsCdbBesideTheProject();
     void crashShowsNothing();
+    void abortIsAFailureOnlyOnWindows();
+    void linesSplitAcrossReadsShowWhole();
     void startFailureWithoutToolOnPath();
     void oneRunAtATime();
     void cancelDuringRunKillsTheTool();
@@ -287,6 +289,48 @@ void RunTest::crashShowsNothing()
     QTest::qWait(100);
     QVERIFY(!unexpected.answered());
     QCOMPARE(wizard.DetailsText->toPlainText(), initialising);
+}
+
+// abort() ends a Windows program with status 3, a normal exit the wizard
+// cannot tell from a failed run; elsewhere it is a crash and shows nothing.
+void RunTest::abortIsAFailureOnlyOnWindows()
+{
+    StandIn tool(*scratch);
+    tool.abort();
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    QString text;
+    ModalAnswer box([&](QWidget *modal) {
+        if (auto *message = qobject_cast<QMessageBox *>(modal))
+            text = message->text();
+        modal->close();
+    });
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    QTest::qWait(100);
+#ifdef Q_OS_WIN
+    QCOMPARE(text, QStringLiteral("Project Conversion Failed!\nPlease check the details log and try again."));
+#else
+    QVERIFY(!box.answered());
+#endif
+    QCOMPARE(wizard.DetailsText->toPlainText(), initialising);
+}
+
+// However the reads cut the output, each line shows once, whole, with no
+// blank line: neither a CR LF split between two reads nor a line split
+// inside breaks it, and a last line without a line end still shows.
+void RunTest::linesSplitAcrossReadsShowWhole()
+{
+    StandIn tool(*scratch);
+    tool.printLinesInPieces(3);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.DetailsText->toPlainText().endsWith(converted), 10000);
+    QCOMPARE(wizard.DetailsText->toPlainText(),
+             initialising + QStringLiteral("\nline 1\nline 2\nline 3\n") + converted);
 }
 
 void RunTest::startFailureWithoutToolOnPath()

@@ -3,14 +3,24 @@
 // ("line 1", "line 2", ...) a little apart so that each arrives on its own,
 // each of the first $STANDIN_WARNINGS of them followed on standard error by
 // "Quillbrook: warning: warning N", then $STANDIN_REASON on standard error
-// if set, waits while $STANDIN_HOLD_FILE names a file that does not exist yet, and
-// then exits with $STANDIN_EXIT (default 0), or aborts if $STANDIN_CRASH is set.
+// if set, waits while $STANDIN_HOLD_FILE names a file that does not exist
+// yet, and then exits with $STANDIN_EXIT (default 0), crashes if
+// $STANDIN_CRASH is set or calls abort() if $STANDIN_ABORT is set. With
+// $STANDIN_PIECES set, each line goes out in three writes, the CR LF line
+// end split between the last two, and the last line has no line end.
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 #include <thread>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -30,6 +40,48 @@ bool exists(const char *path)
     return std::ifstream(path).good();
 }
 
+void writeOut(const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+    pause(50);
+}
+
+void printLines(int lines, int warnings)
+{
+    for (int i = 1; i <= lines; ++i) {
+        writeOut("line " + std::to_string(i) + "\n");
+        if (i <= warnings) {
+            std::fprintf(stderr, "Quillbrook: warning: warning %d\n", i);
+            std::fflush(stderr);
+            pause(50);
+        }
+    }
+}
+
+void printInPieces(int lines)
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // the bytes exactly as written
+#endif
+    for (int i = 1; i <= lines; ++i) {
+        writeOut("li");
+        writeOut("ne " + std::to_string(i) + (i < lines ? "\r" : ""));
+        if (i < lines)
+            writeOut("\n");
+    }
+}
+
+// A crash as Windows reports one: the process ends with an exception's
+// status, where abort() ends with status 3 like a normal exit.
+[[noreturn]] void crash()
+{
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), EXCEPTION_ACCESS_VIOLATION);
+#endif
+    std::abort();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -40,17 +92,10 @@ int main(int argc, char *argv[])
     record.close();
 
     const int lines = std::atoi(environment("STANDIN_LINES"));
-    const int warnings = std::atoi(environment("STANDIN_WARNINGS"));
-    for (int i = 1; i <= lines; ++i) {
-        std::printf("line %d\n", i);
-        std::fflush(stdout);
-        pause(50);
-        if (i <= warnings) {
-            std::fprintf(stderr, "Quillbrook: warning: warning %d\n", i);
-            std::fflush(stderr);
-            pause(50);
-        }
-    }
+    if (*environment("STANDIN_PIECES"))
+        printInPieces(lines);
+    else
+        printLines(lines, std::atoi(environment("STANDIN_WARNINGS")));
     if (*environment("STANDIN_REASON")) {
         std::fprintf(stderr, "%s\n", environment("STANDIN_REASON"));
         std::fflush(stderr);
@@ -61,6 +106,8 @@ int main(int argc, char *argv[])
         pause(20);
 
     if (*environment("STANDIN_CRASH"))
+        crash();
+    if (*environment("STANDIN_ABORT"))
         std::abort();
     return std::atoi(environment("STANDIN_EXIT"));
 }

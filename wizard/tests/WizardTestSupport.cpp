@@ -139,14 +139,20 @@ StandIn::~StandIn()
 {
     qputenv("PATH", previousPath);
     for (const char *name : {"STANDIN_ARGS_FILE", "STANDIN_LINES", "STANDIN_EXIT",
-                             "STANDIN_CRASH", "STANDIN_HOLD_FILE", "STANDIN_WARNINGS",
-                             "STANDIN_REASON"})
+                             "STANDIN_CRASH", "STANDIN_ABORT", "STANDIN_PIECES", "STANDIN_HOLD_FILE",
+                             "STANDIN_WARNINGS", "STANDIN_REASON"})
         qunsetenv(name);
 }
 
 void StandIn::printLines(int count)
 {
     qputenv("STANDIN_LINES", QByteArray::number(count));
+}
+
+void StandIn::printLinesInPieces(int count)
+{
+    printLines(count);
+    qputenv("STANDIN_PIECES", "1");
 }
 
 void StandIn::warnAfterLines(int count)
@@ -167,6 +173,11 @@ void StandIn::exitWith(int status)
 void StandIn::crash()
 {
     qputenv("STANDIN_CRASH", "1");
+}
+
+void StandIn::abort()
+{
+    qputenv("STANDIN_ABORT", "1");
 }
 
 void StandIn::holdUntilReleased()

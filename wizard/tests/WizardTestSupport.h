@@ -75,12 +75,15 @@ public:
     ~StandIn();
 
     void printLines(int count);
+    // The lines in pieces, CR LF line ends split, the last without one.
+    void printLinesInPieces(int count);
     // Each of the first `count` lines is followed by a warning on standard error.
     void warnAfterLines(int count);
     // The last line on standard error, after the printed lines.
     void endWithErrorLine(const QByteArray &line);
     void exitWith(int status);
     void crash();
+    void abort();
     void holdUntilReleased();
     void release();
     QStringList arguments() const;
