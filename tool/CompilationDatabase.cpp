@@ -1,6 +1,7 @@
 #include "CompilationDatabase.h"
 
 #include "Console.h"
+#include "FileFlags.h"
 #include "ProjectGroup.h"
 #include "TextFile.h"
 #include "TextOps.h"
@@ -99,11 +100,7 @@ void appendJsonString(std::string& out, const std::string& text, std::string& fi
 }  // namespace
 
 bool isCompiledSource(const std::string& file) {
-  const std::string::size_type dot = file.rfind('.');
-  if (dot == std::string::npos)
-    return false;
-  const std::string extension = toUpperAscii(file.substr(dot + 1));
-  return extension == "C" || extension == "CPP" || extension == "CC" || extension == "CXX";
+  return upperExtension(file) == "C" || isCppSource(file);
 }
 
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,

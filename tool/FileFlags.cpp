@@ -13,10 +13,7 @@ void mapFlags(CompileFlags& flags, PathMap& map) {
 }  // namespace
 
 bool isCppSource(const std::string& file) {
-  const std::string::size_type dot = file.rfind('.');
-  if (dot == std::string::npos)
-    return false;
-  const std::string extension = toUpperAscii(file.substr(dot + 1));
+  const std::string extension = upperExtension(file);
   return extension == "CPP" || extension == "CC" || extension == "CXX";
 }
 

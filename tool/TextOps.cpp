@@ -56,6 +56,11 @@ std::string toUpperAscii(const std::string& text) {
   return upper;
 }
 
+std::string upperExtension(const std::string& file) {
+  const std::string::size_type dot = file.rfind('.');
+  return dot == std::string::npos ? std::string() : toUpperAscii(file.substr(dot + 1));
+}
+
 std::vector<std::string> splitAll(const std::string& text, char separator) {
   const std::vector<std::string_view> views = splitViews(text, separator);
   return std::vector<std::string>(views.begin(), views.end());

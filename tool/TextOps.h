@@ -30,6 +30,9 @@ char upperAscii(char c);
 // Upper-cases the 26 ASCII letters; every other byte is kept.
 std::string toUpperAscii(const std::string& text);
 
+// The text after the last "." of `file`, upper-cased; empty without a dot.
+std::string upperExtension(const std::string& file);
+
 // Cuts `text` at every `separator`; n separators give n + 1 pieces, empty
 // pieces included.
 std::vector<std::string> splitAll(const std::string& text, char separator);
