@@ -22,13 +22,9 @@ std::string projectFolder(const std::string& sourceProject) {
   return folder;
 }
 
-bool hasSettings(const ProjectGroup& group) {
-  return !group.includePaths.empty() || !group.defines.empty();
-}
-
 void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
                      DatabaseEntries& entries, const CompileCommandSink& sink) {
-  const ProjectGroup& owner = hasSettings(group) ? group : settingsOwner;
+  const ProjectGroup& owner = group.hasSettings() ? group : settingsOwner;
   for (const std::string& file : group.files) {
     if (isCompiledSource(file)) {
       CompileCommand command = entries.entry(file, owner);

@@ -76,7 +76,7 @@ std::string ProjectGroup::resolveCompilerPersonality(TextFileWriter& out) {
 std::string ProjectGroup::resolveAnalyserPersonality(
     TextFileWriter& out, const std::string& relativePath,
     const std::string& inheritedAnalyserPersonality, const std::string& groupFolder) {
-  if (includePaths.empty() && defines.empty()) {
+  if (!hasSettings()) {
     const std::string value = inheritedAnalyserFile(relativePath, inheritedAnalyserPersonality);
     out.writeLine("AnalPers=" + value);
     // A shared file from an earlier run keeps its content.

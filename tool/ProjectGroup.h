@@ -36,6 +36,9 @@ public:
                                          const std::string& groupFolder);
   std::string resolveCompilerPersonality(TextFileWriter& out);
   void writeAnalyserPersonality(const std::string& path);
+  // True when the group has include paths or defines of its own, and so
+  // its own analyser personality.
+  bool hasSettings() const { return !includePaths.empty() || !defines.empty(); }
   // Where the group keeps its own analyser personality when it has include
   // paths or defines.
   std::string ownAnalyserPersonality(const std::string& groupFolder) const;

@@ -105,7 +105,7 @@ public:
     // The first group asks for the defaults: message, analyser, compiler.
     if (converter.getMessagePersonality().empty())
       addDefault(dest + "\\person\\" + name + ".p_s", "default message personality");
-    if (!hasSettings(root))
+    if (!root.hasSettings())
       addDefault(dest + "\\person\\" + name + ".p_a", "shared analyser personality");
     else
       addOwn(root, dest + "\\" + root.name);
@@ -123,10 +123,6 @@ public:
   }
 
 private:
-  static bool hasSettings(const ProjectGroup& group) {
-    return !group.includePaths.empty() || !group.defines.empty();
-  }
-
   void add(const std::string& path, const std::string& role, bool written) {
     planned.push_back({path, role, written});
   }
@@ -143,7 +139,7 @@ private:
   void addGroup(const ProjectGroup& group, const std::string& relativePath) {
     const std::string base = converter.getDestFolder() + "\\" + relativePath;
     refuseNames(base, group.name, IOERROR::CannotCreateDirectory);
-    if (hasSettings(group))
+    if (group.hasSettings())
       addOwn(group, base + "\\" + group.name);
     for (const auto& child : group.children)
       addGroup(*child, relativePath + "\\" + group.name);
