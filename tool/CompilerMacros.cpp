@@ -4,10 +4,6 @@
 
 namespace {
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // The device name as the compilers spell it: upper case, except the "ds"
 // of a dsPIC.
 std::string canonicalDevice(const std::string& device) {

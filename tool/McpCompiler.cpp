@@ -58,10 +58,6 @@ const Clue Drivers[] = {
     {"CCSC.EXE", CompilerFamily::Ccs},
 };
 
-bool startsWith(const std::string& text, const char* prefix) {
-  return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
 // The text between "{" and "}" of a "TS{...}" or "tool_loc{...}" key.
 std::string braced(const std::string& line) {
   const std::string::size_type open = line.find('{');
@@ -95,10 +91,6 @@ CompilerFamily lookUp(const Clue* begin, const Clue* end, const std::string& tex
   return CompilerFamily::Unknown;
 }
 
-std::string fileName(const std::string& path) {
-  return path.substr(path.find_last_of("\\/") + 1);
-}
-
 CompilerFamily fromClues(const McpToolchain& toolchain) {
   CompilerFamily found = lookUp(std::begin(Suites), std::end(Suites), toolchain.suite);
   for (std::size_t i = 0; found == CompilerFamily::Unknown && i < toolchain.tools.size(); ++i)
@@ -106,7 +98,7 @@ CompilerFamily fromClues(const McpToolchain& toolchain) {
   for (std::size_t i = 0; found == CompilerFamily::Unknown && i < toolchain.toolLocations.size();
        ++i)
     found = lookUp(std::begin(Drivers), std::end(Drivers),
-                   toUpperAscii(fileName(toolchain.toolLocations[i])));
+                   toUpperAscii(lastPathPart(toolchain.toolLocations[i])));
   return found;
 }
 

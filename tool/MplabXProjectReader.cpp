@@ -46,10 +46,6 @@ std::string nameList(const std::vector<std::string>& names) {
   return text;
 }
 
-std::string lastName(const std::string& path) {
-  return path.substr(path.find_last_of("/\\") + 1);
-}
-
 // A property's value; an absent key counts as empty.
 std::string property(pugi::xml_node section, const char* key) {
   if (key == nullptr)
@@ -177,7 +173,7 @@ bool MplabXProjectReader::readFolder(pugi::xml_node folder, ProjectGroup& group)
 
 void MplabXProjectReader::readItem(const std::string& itemPath, ProjectGroup& group) {
   // The project's own top makefile is listed, but never a source.
-  if (lastName(itemPath) == "Makefile" || excluded.count(itemPath) > 0)
+  if (lastPathPart(itemPath) == "Makefile" || excluded.count(itemPath) > 0)
     return;
   ++findings.listedFiles;
   if (!extensionAccepted(itemPath, upperExtensions))

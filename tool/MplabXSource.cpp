@@ -8,18 +8,10 @@ namespace {
 // A Windows host leaves "/" in a path argument; it separates there too.
 const char Separators[] = "\\/";
 
-bool isSeparator(char c) {
-  return c == '\\' || c == '/';
-}
-
 std::string withoutTrailingSeparators(std::string path) {
-  while (path.size() > 1 && isSeparator(path.back()) && path[path.size() - 2] != ':')
+  while (path.size() > 1 && isPathSeparator(path.back()) && path[path.size() - 2] != ':')
     path.pop_back();
   return path;
-}
-
-std::string lastName(const std::string& path) {
-  return path.substr(path.find_last_of(Separators) + 1);
 }
 
 std::string parentOf(const std::string& path) {
@@ -28,7 +20,7 @@ std::string parentOf(const std::string& path) {
 }
 
 bool named(const std::string& path, const std::string& upperName) {
-  return toUpperAscii(lastName(path)) == upperName;
+  return toUpperAscii(lastPathPart(path)) == upperName;
 }
 
 void fromConfigurationsFile(const std::string& file, MplabXSource& found) {
@@ -41,7 +33,7 @@ void fromConfigurationsFile(const std::string& file, MplabXSource& found) {
     return;
   }
   found.projectFolder = parentOf(folder);
-  found.configurations = folder + "\\" + lastName(file);
+  found.configurations = folder + "\\" + lastPathPart(file);
 }
 
 }  // namespace
@@ -52,7 +44,7 @@ bool findMplabXSource(const std::string& source, MplabXSource& found) {
     fromConfigurationsFile(path, found);
     return true;
   }
-  const std::string folder = isSeparator(path.back()) ? path.substr(0, path.size() - 1) : path;
+  const std::string folder = isPathSeparator(path.back()) ? path.substr(0, path.size() - 1) : path;
   const std::string configurations = folder + "\\nbproject\\configurations.xml";
   if (!platform::exists(configurations))
     return false;
@@ -62,7 +54,7 @@ bool findMplabXSource(const std::string& source, MplabXSource& found) {
 }
 
 std::string mplabXProjectName(const std::string& projectFolder) {
-  const std::string name = lastName(projectFolder);
+  const std::string name = lastPathPart(projectFolder);
   if (name.size() > 2 && name[name.size() - 2] == '.' && upperAscii(name.back()) == 'X')
     return name.substr(0, name.size() - 2);
   return name;

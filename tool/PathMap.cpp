@@ -7,10 +7,6 @@
 
 namespace {
 
-bool isSeparator(char c) {
-  return c == '\\' || c == '/';
-}
-
 // The length of the start of `path` that `from` names, ending at a
 // component boundary (the path's end, a separator, or a `from` that ends
 // in one); npos when it names none. A run of separators counts as one, as
@@ -21,10 +17,10 @@ std::string::size_type matchedLength(const std::string& path, const std::string&
   while (f < from.size()) {
     if (p >= path.size())
       return std::string::npos;
-    if (isSeparator(from[f]) && isSeparator(path[p])) {
-      while (f < from.size() && isSeparator(from[f]))
+    if (isPathSeparator(from[f]) && isPathSeparator(path[p])) {
+      while (f < from.size() && isPathSeparator(from[f]))
         ++f;
-      while (p < path.size() && isSeparator(path[p]))
+      while (p < path.size() && isPathSeparator(path[p]))
         ++p;
       continue;
     }
@@ -33,7 +29,7 @@ std::string::size_type matchedLength(const std::string& path, const std::string&
     ++f;
     ++p;
   }
-  if (p == path.size() || isSeparator(path[p]) || isSeparator(from.back()))
+  if (p == path.size() || isPathSeparator(path[p]) || isPathSeparator(from.back()))
     return p;
   return std::string::npos;
 }
@@ -65,7 +61,7 @@ bool PathMap::apply(std::string& path) {
       continue;
     std::string rest = path.substr(length);
     // One separator where TO ends in one and the rest starts with one.
-    if (!rest.empty() && !rule.to.empty() && isSeparator(rest[0]) && isSeparator(rule.to.back()))
+    if (!rest.empty() && !rule.to.empty() && isPathSeparator(rest[0]) && isPathSeparator(rule.to.back()))
       rest.erase(0, 1);
     path = rule.to + rest;
     rule.used = true;

@@ -22,16 +22,12 @@ struct PlannedFile {
   bool written;
 };
 
-bool isSeparator(char c) {
-  return c == '\\' || c == '/';
-}
-
 // The parts of `text` between separators, each with the position after it.
 std::vector<std::pair<std::string, std::string::size_type>> components(const std::string& text) {
   std::vector<std::pair<std::string, std::string::size_type>> parts;
   std::string::size_type start = 0;
   for (std::string::size_type i = 0; i <= text.size(); ++i) {
-    if (i == text.size() || isSeparator(text[i])) {
+    if (i == text.size() || isPathSeparator(text[i])) {
       parts.emplace_back(text.substr(start, i - start), i);
       start = i + 1;
     }
@@ -44,7 +40,7 @@ std::vector<std::pair<std::string, std::string::size_type>> components(const std
 // host ignores it. ".." stays: a link on the way may lead elsewhere.
 std::string cleaned(const std::string& path) {
   std::string result;
-  for (std::string::size_type i = 0; i < path.size() && isSeparator(path[i]); ++i)
+  for (std::string::size_type i = 0; i < path.size() && isPathSeparator(path[i]); ++i)
     result += '\\';
   for (const auto& part : components(path)) {
     if (part.first.empty() || part.first == ".")

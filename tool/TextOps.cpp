@@ -4,6 +4,18 @@ bool contains(std::string_view text, std::string_view pattern) {
   return text.find(pattern) != std::string_view::npos;
 }
 
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+bool isPathSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+std::string lastPathPart(const std::string& path) {
+  return path.substr(path.find_last_of("\\/") + 1);
+}
+
 std::string trimChar(const std::string& text, char c) {
   return std::string(trimmedView(text, c));
 }

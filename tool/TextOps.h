@@ -10,6 +10,13 @@
 
 // True when `pattern` occurs anywhere in `text` (plain, case-sensitive).
 bool contains(std::string_view text, std::string_view pattern);
+// True when `text` begins with `prefix` (case-sensitive).
+bool startsWith(std::string_view text, std::string_view prefix);
+
+// "\" and "/" both separate the parts of a path a project names.
+bool isPathSeparator(char c);
+// The last part of `path`, after its last "\" or "/"; all of it without one.
+std::string lastPathPart(const std::string& path);
 
 // Removes every leading, then every trailing occurrence of `c`.
 std::string trimChar(const std::string& text, char c);
