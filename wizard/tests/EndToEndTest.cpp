@@ -68,8 +68,9 @@ void EndToEndTest::showsTheToolsWarningsAboutAFileThatIsNoProject()
 
     MPLABConverter wizard;
     WizardDriver driver(wizard);
-    driver.fillFirstPages(notes, scratch.makeDir(QStringLiteral("out")), QStringLiteral("notes"), QString(),
-                          QString(), QStringLiteral(EXAMPLES_DIR "/personalities/pic18.p_c"));
+    driver.fillFirstPages(QDir::toNativeSeparators(notes), QDir::toNativeSeparators(scratch.makeDir(QStringLiteral("out"))),
+                          QStringLiteral("notes"), QString(), QString(),
+                          QDir::toNativeSeparators(QStringLiteral(EXAMPLES_DIR "/personalities/pic18.p_c")));
     driver.press(QWizard::NextButton);
     driver.press(QWizard::FinishButton);
     QTRY_VERIFY_WITH_TIMEOUT(driver.button(QWizard::BackButton)->isEnabled(), 30000);
