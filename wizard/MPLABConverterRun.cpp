@@ -90,22 +90,24 @@ QString MPLABConverter::databaseSummary() const
 }
 
 // Each text goes as typed, one argument each: the tool makes paths absolute
-// and splits the extension list itself.
+// and splits the extension list itself. Only the separators change: Windows
+// takes a typed slash for a backslash, but the tool splits paths at
+// backslashes only there, so paths go to it as Windows writes them.
 QStringList MPLABConverter::conversionArguments() const
 {
-    QStringList arguments{MPLABProjectEdit->text(), FenProjectEdit->text(),
-                          QStringLiteral("-cp"), CmpPersonEdit->text(),
+    QStringList arguments{toBackslashes(MPLABProjectEdit->text()), toBackslashes(FenProjectEdit->text()),
+                          QStringLiteral("-cp"), toBackslashes(CmpPersonEdit->text()),
                           QStringLiteral("-pn"), FenNameEdit->text()};
     if (!MsgPersonEdit->text().isEmpty())
-        arguments << QStringLiteral("-mp") << MsgPersonEdit->text();
+        arguments << QStringLiteral("-mp") << toBackslashes(MsgPersonEdit->text());
     if (!AnalPersonEdit->text().isEmpty())
-        arguments << QStringLiteral("-ap") << AnalPersonEdit->text();
+        arguments << QStringLiteral("-ap") << toBackslashes(AnalPersonEdit->text());
     if (!extensionList.isEmpty())
         arguments << QStringLiteral("-ext") << extensionList;
     if (switchesCheck->isChecked())
         arguments << QStringLiteral("-sw");
     if (databaseCheck->isChecked())
-        arguments << QStringLiteral("-cdb") << databasePath();
+        arguments << QStringLiteral("-cdb") << toBackslashes(databasePath());
     return arguments;
 }
 

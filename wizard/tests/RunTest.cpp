@@ -272,8 +272,10 @@ void RunTest::databaseBoxAddsCdbBesideTheProject()
                                                        + QLatin1Char('\n')));
     driver.press(QWizard::FinishButton);
     waitForExit(wizard);
-    QCOMPARE(tool.arguments(),
-             QStringList({"motor.mcp", folder, "-cp", "pic.p_c", "-pn", "motor", "-cdb", database}));
+    // The summary shows the path as typed; the tool gets it in the host's
+    // separators (on Windows, a typed slash becomes a backslash).
+    QCOMPARE(tool.arguments(), QStringList({"motor.mcp", MPLABConverter::toBackslashes(folder), "-cp", "pic.p_c",
+                                            "-pn", "motor", "-cdb", MPLABConverter::toBackslashes(database)}));
 }
 
 void RunTest::crashShowsNothing()
