@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments;

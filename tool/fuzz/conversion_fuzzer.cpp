@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 #include "Scratch.h"
 #include "platform/Platform.h"
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Errors.h"
-#include "ProjectConverter.h"
+#include "io/Errors.h"
+#include "driver/ProjectConverter.h"
 #include "Scratch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "Errors.h"
-#include "ProjectConverter.h"
+#include "io/Errors.h"
+#include "driver/ProjectConverter.h"
 #include "Scratch.h"
 
 namespace {

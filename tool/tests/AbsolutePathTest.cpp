@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "AbsolutePath.h"
+#include "text/AbsolutePath.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 

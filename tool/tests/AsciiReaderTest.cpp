@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "AsciiReader.h"
-#include "Errors.h"
+#include "mcp/AsciiReader.h"
+#include "io/Errors.h"
 #include "support/TestFiles.h"
 
 namespace {

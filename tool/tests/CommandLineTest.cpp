@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CommandLine.h"
-#include "ExtensionList.h"
-#include "ProjectConverter.h"
+#include "cli/CommandLine.h"
+#include "settings/ExtensionList.h"
+#include "driver/ProjectConverter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CommandWords.h"
+#include "text/CommandWords.h"
 
 using Words = std::vector<std::string>;
 

@@ -2,8 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "CompilationDatabase.h"
-#include "ProjectConverter.h"
+#include "database/CompilationDatabase.h"
+#include "driver/ProjectConverter.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CompilerMacros.h"
-#include "McpCompiler.h"
+#include "model/CompilerMacros.h"
+#include "mcp/McpCompiler.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DatabasePath.h"
-#include "PathMap.h"
-#include "SourceFolders.h"
+#include "database/DatabasePath.h"
+#include "settings/PathMap.h"
+#include "mcp/SourceFolders.h"
 #include "platform/Platform.h"
 #include "support/ParsedProject.h"
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "EntryIndex.h"
-#include "MplabProjectParser.h"
+#include "mcp/EntryIndex.h"
+#include "mcp/MplabProjectParser.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 #include "QuillbrookVersion.h"
 #include "support/RunQuillbrook.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ProjectConverter.h"
+#include "driver/ProjectConverter.h"
 
 TEST(Model, RootGroupNameDropsTheLastFourCharacters) {
   EXPECT_EQ(rootGroupName("C:\\work\\motor.mcp"), "motor");

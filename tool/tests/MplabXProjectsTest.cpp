@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "MplabXToolchains.h"
+#include "mplabx/MplabXToolchains.h"
 #include "support/RunQuillbrook.h"
 
 namespace fs = std::filesystem;

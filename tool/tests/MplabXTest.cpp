@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Errors.h"
-#include "MplabXSource.h"
-#include "MplabXValues.h"
-#include "ProjectConverter.h"
+#include "io/Errors.h"
+#include "mplabx/MplabXSource.h"
+#include "mplabx/MplabXValues.h"
+#include "driver/ProjectConverter.h"
 #include "support/TestFiles.h"
 
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Errors.h"
-#include "TextFile.h"
+#include "io/Errors.h"
+#include "io/TextFile.h"
 #include "support/TestFiles.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TextOps.h"
+#include "text/TextOps.h"
 
 TEST(TextOps, TrimCharRemovesOnlyOuterRuns) {
   EXPECT_EQ(trimChar("\"\"value\"\"", '"'), "value");

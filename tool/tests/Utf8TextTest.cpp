@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "Utf8Text.h"
+#include "text/Utf8Text.h"
 
 TEST(Utf8Text, AcceptsWellFormedSequencesOfEveryLength) {
   EXPECT_TRUE(isUtf8(""));

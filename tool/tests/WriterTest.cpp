@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Errors.h"
-#include "ProjectConverter.h"
+#include "io/Errors.h"
+#include "driver/ProjectConverter.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 #include "platform/Platform.h"
 
 namespace {

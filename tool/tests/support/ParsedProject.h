@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "ProjectConverter.h"
+#include "driver/ProjectConverter.h"
 #include "support/TestFiles.h"
 
 // An MPLAB project file written into a fresh folder and read into the model

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "AbsolutePath.h"
+#include "text/AbsolutePath.h"
 #include "DriveState.h"
 #include "support/TestFiles.h"
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Errors.h"
-#include "ProjectGroup.h"
+#include "io/Errors.h"
+#include "model/ProjectGroup.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,0 @@
-#include "ProjectGroup.h"
-
-ProjectGroup::ProjectGroup(const std::string& name, ProjectConverter* converter)
-    : converter(converter), name(name) {}

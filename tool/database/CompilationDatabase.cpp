@@ -1,0 +1,164 @@
+#include "database/CompilationDatabase.h"
+
+#include "io/Console.h"
+#include "model/FileFlags.h"
+#include "model/ProjectGroup.h"
+#include "io/TextFile.h"
+#include "text/TextOps.h"
+#include "text/Utf8Text.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// The folder of the project file without its last backslash, which a drive
+// or file-system root keeps ("C:\", "\").
+std::string projectFolder(const std::string& sourceProject) {
+  const std::string::size_type slash = sourceProject.rfind('\\');
+  if (slash == std::string::npos)
+    return std::string();
+  const std::string folder = sourceProject.substr(0, slash);
+  if (folder.empty() || folder.back() == ':')
+    return folder + "\\";
+  return folder;
+}
+
+void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
+                     DatabaseEntries& entries, const CompileCommandSink& sink) {
+  const ProjectGroup& owner = group.hasSettings() ? group : settingsOwner;
+  for (const std::string& file : group.files) {
+    if (isCompiledSource(file)) {
+      CompileCommand command = entries.entry(file, owner);
+      sink(command);
+    }
+  }
+  for (const auto& child : group.children)
+    produceCommands(*child, owner, entries, sink);
+}
+
+// The array's punctuation around its entries, as an indented JSON dump
+// writes it: "[" and a line end before the first entry, a comma and a line
+// end between two, a line end and "]" after the last; "[]" when empty.
+class ArrayPunctuation {
+public:
+  std::string beforeEntry() {
+    const bool first = !started;
+    started = true;
+    return first ? "[\n" : ",\n";
+  }
+  std::string end() const { return started ? "\n]\n" : "[]\n"; }
+
+private:
+  bool started = false;
+};
+
+// The JSON escape of one byte, or null for a byte that stands as it is.
+const char* escaped(unsigned char c) {
+  static const char* const Control[] = {
+      "\\u0000", "\\u0001", "\\u0002", "\\u0003", "\\u0004", "\\u0005", "\\u0006", "\\u0007",
+      "\\b",     "\\t",     "\\n",     "\\u000b", "\\f",     "\\r",     "\\u000e", "\\u000f",
+      "\\u0010", "\\u0011", "\\u0012", "\\u0013", "\\u0014", "\\u0015", "\\u0016", "\\u0017",
+      "\\u0018", "\\u0019", "\\u001a", "\\u001b", "\\u001c", "\\u001d", "\\u001e", "\\u001f"};
+  if (c < 0x20)
+    return Control[c];
+  if (c == '"')
+    return "\\\"";
+  if (c == '\\')
+    return "\\\\";
+  return nullptr;
+}
+
+// Appends `text` as a JSON string: quotes, backslashes and control
+// characters escaped, every other byte as it is; text that is not UTF-8 is
+// taken as Windows-1252 first. Written by hand rather than through a JSON
+// document, which does not stay whole when memory runs out part way.
+void appendJsonString(std::string& out, const std::string& text, std::string& firstConverted) {
+  if (!isUtf8(text)) {
+    const std::string converted = windows1252ToUtf8(text);
+    if (firstConverted.empty())
+      firstConverted = converted;
+    appendJsonString(out, converted, firstConverted);
+    return;
+  }
+  out += '"';
+  std::string::size_type start = 0;
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    const char* escape = escaped(static_cast<unsigned char>(text[i]));
+    if (escape == nullptr)
+      continue;
+    out.append(text, start, i - start);
+    out += escape;
+    start = i + 1;
+  }
+  out.append(text, start, std::string::npos);
+  out += '"';
+}
+
+}  // namespace
+
+bool isCompiledSource(const std::string& file) {
+  return upperExtension(file) == "C" || isCppSource(file);
+}
+
+void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
+                           const DatabaseRules& rules, const CompileCommandSink& sink) {
+  const std::string folder =
+      rules.fileFlags.isUsed() ? rules.fileFlags.directory : projectFolder(sourceProject);
+  DatabaseEntries entries(root, folder, rules);
+  produceCommands(root, root, entries, sink);
+}
+
+std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
+                                            const std::string& sourceProject,
+                                            const DatabaseRules& rules) {
+  std::vector<CompileCommand> commands;
+  forEachCompileCommand(root, sourceProject, rules,
+                        [&commands](CompileCommand& command) { commands.push_back(command); });
+  return commands;
+}
+
+std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
+  std::string text = "  {\n    \"directory\": ";
+  appendJsonString(text, command.directory, firstConverted);
+  text += ",\n    \"file\": ";
+  appendJsonString(text, command.file, firstConverted);
+  text += ",\n    \"arguments\": [";
+  for (std::size_t i = 0; i < command.arguments.size(); ++i) {
+    text += i == 0 ? "\n      " : ",\n      ";
+    appendJsonString(text, command.arguments[i], firstConverted);
+  }
+  text += command.arguments.empty() ? "]\n  }" : "\n    ]\n  }";
+  return text;
+}
+
+std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
+                                    std::string& firstConverted) {
+  ArrayPunctuation punctuation;
+  std::string text;
+  for (const CompileCommand& command : commands)
+    text += punctuation.beforeEntry() + compileCommandJson(command, firstConverted);
+  return text + punctuation.end();
+}
+
+void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
+                              const DatabaseRules& rules, const std::string& path) {
+  DatabaseTally tally;
+  std::string firstConverted;
+  TextFileWriter out(path);
+  printLine("  Creating Compilation Database - " + path);
+  ArrayPunctuation punctuation;
+  // Each entry is written as soon as it is made, so the database never has
+  // to fit in memory.
+  forEachCompileCommand(root, sourceProject, rules, [&](CompileCommand& command) {
+    if (!tally.admit(command))
+      return;
+    const std::string entry = compileCommandJson(command, firstConverted);
+    out.writeBytes(punctuation.beforeEntry());
+    out.writeBytes(entry);
+  });
+  out.writeBytes(punctuation.end());
+  out.close();
+  if (!firstConverted.empty())
+    warn("text in " + path + " was not UTF-8 and was read as Windows-1252, first: " +
+         firstConverted);
+  tally.warn(path, rules);
+}

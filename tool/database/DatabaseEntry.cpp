@@ -1,0 +1,136 @@
+#include "database/DatabaseEntry.h"
+
+#include "io/Console.h"
+#include "database/DatabasePath.h"
+#include "model/ProjectGroup.h"
+#include "mcp/SourceFolders.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const char MapHint[] = "-map FROM=TO points a folder written on another machine at this one";
+
+bool missingOnHost(const std::string& hostPath) {
+  return (isDrivePath(hostPath) && !platform::hasDrives()) || !platform::exists(hostPath);
+}
+
+}  // namespace
+
+DatabaseEntries::DatabaseEntries(const ProjectGroup& root, const std::string& projectFolder,
+                                 const DatabaseRules& rules)
+    : root(root),
+      projectFolder(projectFolder),
+      rules(rules),
+      macros(predefinedMacros(rules.compiler, rules.device)) {}
+
+CompileCommand DatabaseEntries::entry(const std::string& file, const ProjectGroup& owner) {
+  const std::string sourceFolder = folderOf(file);
+  const std::string path = databasePath(file);
+  CompileCommand command{folderPath(rules.sourceDirBuilds ? sourceFolder : projectFolder), path,
+                         {"cc"}};
+  if (rules.fileFlags.isUsed())
+    appendOwnFlags(file, command.arguments);
+  else
+    appendGroupFlags(owner, sourceFolder, command.arguments);
+  command.arguments.push_back("-c");
+  command.arguments.push_back(path);
+  return command;
+}
+
+void DatabaseEntries::appendGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
+                                       std::vector<std::string>& arguments) {
+  // Each path a separate argument after "-I", so a path with blanks
+  // survives consumers that rebuild a command line from the list.
+  for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
+    arguments.push_back("-I");
+    arguments.push_back(folderPath(includeFolder(owner, i, sourceFolder)));
+  }
+  for (const std::string& macro : macros)
+    arguments.push_back("-D" + macro);
+  for (const auto& [name, value] : owner.defines) {
+    // An empty name defines nothing, and a bare "-D" would take the next
+    // argument for its name.
+    if (name.empty())
+      continue;
+    arguments.push_back("-D" + name + (value.empty() ? "" : "=" + value));
+  }
+}
+
+// The file's flags in the IDE's order; its definitions are already as the
+// compiler receives them.
+void DatabaseEntries::appendOwnFlags(const std::string& file, std::vector<std::string>& arguments) {
+  const CompileFlags& flags = rules.fileFlags.flagsOf(file);
+  for (const std::string& include : flags.includePaths) {
+    arguments.push_back("-I");
+    arguments.push_back(folderPath(include));
+  }
+  for (const std::string& macro : macros)
+    arguments.push_back("-D" + macro);
+  for (const std::string& definition : flags.definitions)
+    arguments.push_back("-D" + definition);
+}
+
+// Relative "dir_inc=" items start in the source's folder when sources
+// build in their own folders.
+std::string DatabaseEntries::includeFolder(const ProjectGroup& owner, std::size_t index,
+                                           const std::string& sourceFolder) const {
+  if (&owner == &root && rules.sourceDirBuilds) {
+    for (const RelativeInclude& relative : rules.relativeIncludes) {
+      if (relative.index == index)
+        return sourceFolder + "\\" + relative.item;
+    }
+  }
+  return owner.includePaths[index];
+}
+
+const std::string& DatabaseEntries::folderPath(const std::string& toolPath) {
+  const auto known = folders.find(toolPath);
+  if (known != folders.end())
+    return known->second;
+  return folders.emplace(toolPath, databasePath(toolPath)).first->second;
+}
+
+bool DatabaseTally::admit(CompileCommand& command) {
+  ++sources;
+  if (missingOnHost(command.file)) {
+    if (missing++ == 0)
+      firstMissing = command.file;
+    return false;
+  }
+  if (platform::hasDrives())
+    return true;
+  std::vector<std::string>& arguments = command.arguments;
+  for (std::size_t i = 0; i + 1 < arguments.size();) {
+    if (arguments[i] == "-I" && isDrivePath(arguments[i + 1])) {
+      if (driveIncludes.insert(arguments[i + 1]).second && driveIncludes.size() == 1)
+        firstDriveInclude = arguments[i + 1];
+      arguments.erase(arguments.begin() + i, arguments.begin() + i + 2);
+    } else {
+      ++i;
+    }
+  }
+  return true;
+}
+
+void DatabaseTally::warn(const std::string& path, const DatabaseRules& rules) const {
+  const std::string database = "compilation database " + path;
+  if (sources == 0)
+    ::warn(database + " has no entry: the project lists no C or C++ source");
+  if (missing > 0)
+    ::warn(database + ": left out " + std::to_string(missing) + " of " +
+           std::to_string(sources) + " sources that are not on this machine, first: " +
+           firstMissing + " (" + MapHint + ")");
+  if (!driveIncludes.empty())
+    ::warn(database + ": left out " + std::to_string(driveIncludes.size()) +
+           (driveIncludes.size() == 1 ? " include folder" : " include folders") +
+           " with a drive letter, which this host does not have, first: " + firstDriveInclude +
+           " (" + MapHint + ")");
+  if (sources == 0 || rules.compiler != CompilerFamily::Unknown)
+    return;
+  if (rules.device.empty())
+    ::warn(database + ": the project's compiler was not recognised and it names no device, so "
+                      "its entries carry none of the compiler's own macros");
+  else
+    ::warn(database + ": the project's compiler was not recognised, so its entries carry only "
+                      "the macros of the device family of " + rules.device);
+}

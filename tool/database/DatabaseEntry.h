@@ -1,0 +1,84 @@
+#ifndef QUILLBROOK_DATABASEENTRY_H
+#define QUILLBROOK_DATABASEENTRY_H
+
+// What goes into one entry of the compilation database: paths a consumer
+// on this machine can open, the include folders MPLAB used for that
+// source, and the macros the project's compiler defines by itself.
+
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/CompilerMacros.h"
+#include "model/FileFlags.h"
+#include "mcp/MplabProjectParser.h"
+
+class ProjectGroup;
+
+// One entry of the database. Paths are in the host's own form.
+struct CompileCommand {
+  std::string directory;
+  std::string file;
+  std::vector<std::string> arguments;
+};
+
+// What the project file says about its build, beyond the group tree.
+struct DatabaseRules {
+  CompilerFamily compiler = CompilerFamily::Unknown;
+  std::string device;
+  bool sourceDirBuilds = false;
+  // Places in the root group's includePaths of relative "dir_inc=" items.
+  std::vector<RelativeInclude> relativeIncludes;
+  // An MPLAB X project's own flags for each file, and the folder its
+  // compiler runs in; unused for an .mcp.
+  FileFlagTable fileFlags;
+};
+
+// Makes the entries of one project's database.
+class DatabaseEntries {
+public:
+  // `projectFolder` is the tool path of the project file's folder.
+  DatabaseEntries(const ProjectGroup& root, const std::string& projectFolder,
+                  const DatabaseRules& rules);
+
+  // The entry of `file`, with the include paths and definitions of
+  // `owner` (or of the file flag table, when used), the compiler's own
+  // macros before the project's definitions.
+  CompileCommand entry(const std::string& file, const ProjectGroup& owner);
+
+private:
+  void appendGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
+                        std::vector<std::string>& arguments);
+  void appendOwnFlags(const std::string& file, std::vector<std::string>& arguments);
+  std::string includeFolder(const ProjectGroup& owner, std::size_t index,
+                            const std::string& sourceFolder) const;
+  // databasePath of a folder, looked up once: every entry names the same
+  // few folders.
+  const std::string& folderPath(const std::string& toolPath);
+
+  const ProjectGroup& root;
+  std::string projectFolder;
+  DatabaseRules rules;
+  std::vector<std::string> macros;
+  std::unordered_map<std::string, std::string> folders;
+};
+
+// Counts over every entry, for one warning each at the end.
+class DatabaseTally {
+public:
+  // False, counting it, when the entry's source is not on this machine;
+  // otherwise takes out the include folders this host cannot have.
+  bool admit(CompileCommand& command);
+  // The warnings about the database written to `path`.
+  void warn(const std::string& path, const DatabaseRules& rules) const;
+
+private:
+  std::size_t sources = 0;
+  std::size_t missing = 0;
+  std::string firstMissing;
+  std::set<std::string> driveIncludes;
+  std::string firstDriveInclude;
+};
+
+#endif

@@ -1,0 +1,116 @@
+#include "mcp/EntryIndex.h"
+
+#include <algorithm>
+
+#include "mcp/MplabProjectParser.h"
+
+namespace {
+
+const std::uint32_t NoEntry = UINT32_MAX;
+// Nine digits always fit the chains' 32-bit numbers.
+const std::size_t MaxDigits = 9;
+
+// The number of a key written "file_" and 1 to 9 digits.
+bool keyNumber(std::string_view key, std::uint32_t& number) {
+  const std::string_view prefix = "file_";
+  if (key.size() <= prefix.size() || key.size() > prefix.size() + MaxDigits ||
+      key.substr(0, prefix.size()) != prefix)
+    return false;
+  number = 0;
+  for (char c : key.substr(prefix.size())) {
+    if (c < '0' || c > '9')
+      return false;
+    number = number * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  return true;
+}
+
+// Resolved entries are empty or paths, and a path holds ":" or "\".
+bool mayEqualResolved(std::string_view key) {
+  if (key.empty())
+    return true;
+  for (char c : key) {
+    if (c == ':' || c == '\\')
+      return true;
+  }
+  return false;
+}
+
+const std::string& textAt(const std::vector<MplabFolder>& folders, EntryRef ref) {
+  return folders[ref.folder].entries[ref.entry];
+}
+
+}  // namespace
+
+void EntryIndex::addKey(std::string_view key, EntryRef ref) {
+  std::uint32_t number;
+  // The chains grow with the keys they hold, so a few huge numbers cannot
+  // make them big; such keys are hashed instead.
+  if (keyNumber(key, number) && number < 2 * numbered.size() + 1024) {
+    if (number >= firstByNumber.size())
+      firstByNumber.resize(std::max<std::size_t>(number + 1, 2 * firstByNumber.size()),
+                           NoEntry);
+    numbered.push_back(NumberedEntry{ref, firstByNumber[number]});
+    firstByNumber[number] = static_cast<std::uint32_t>(numbered.size() - 1);
+    return;
+  }
+  otherKeys[std::string(key)].push_back(ref);
+}
+
+void EntryIndex::take(std::string_view key, const std::vector<MplabFolder>& folders,
+                      std::vector<EntryRef>& found) {
+  std::uint32_t number;
+  if (keyNumber(key, number) && number < firstByNumber.size())
+    takeNumbered(number, key, folders, found);
+  if (!otherKeys.empty())
+    takeFrom(otherKeys, key, found);
+  if (mayEqualResolved(key)) {
+    indexResolved(folders);
+    takeFrom(resolvedTexts, key, found);
+  }
+}
+
+void EntryIndex::noteResolved(const std::string& text, const std::vector<EntryRef>& refs) {
+  if (!resolvedIndexed)
+    return;
+  std::vector<EntryRef>& entries = resolvedTexts[text];
+  entries.insert(entries.end(), refs.begin(), refs.end());
+}
+
+void EntryIndex::takeNumbered(std::uint32_t number, std::string_view key,
+                              const std::vector<MplabFolder>& folders,
+                              std::vector<EntryRef>& found) {
+  std::uint32_t* link = &firstByNumber[number];
+  while (*link != NoEntry) {
+    NumberedEntry& entry = numbered[*link];
+    if (textAt(folders, entry.ref) == key) {
+      found.push_back(entry.ref);
+      *link = entry.next;
+    } else {
+      link = &entry.next;
+    }
+  }
+}
+
+void EntryIndex::takeFrom(std::unordered_map<std::string, std::vector<EntryRef>>& index,
+                          std::string_view key, std::vector<EntryRef>& found) {
+  const auto match = index.find(std::string(key));
+  if (match == index.end())
+    return;
+  found.insert(found.end(), match->second.begin(), match->second.end());
+  index.erase(match);
+}
+
+void EntryIndex::indexResolved(const std::vector<MplabFolder>& folders) {
+  if (resolvedIndexed)
+    return;
+  resolvedIndexed = true;
+  for (std::size_t f = 0; f < folders.size(); ++f) {
+    const MplabFolder& folder = folders[f];
+    for (std::size_t e = 0; e < folder.entries.size(); ++e) {
+      if (folder.resolved[e])
+        resolvedTexts[folder.entries[e]].push_back(
+            EntryRef{static_cast<std::uint32_t>(f), static_cast<std::uint32_t>(e)});
+    }
+  }
+}

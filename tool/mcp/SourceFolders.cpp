@@ -1,0 +1,62 @@
+#include "mcp/SourceFolders.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "database/CompilationDatabase.h"
+#include "database/DatabasePath.h"
+#include "model/ProjectGroup.h"
+#include "platform/Platform.h"
+
+namespace {
+
+bool listed(const std::vector<std::string>& paths, const std::string& path) {
+  return std::find(paths.begin(), paths.end(), path) != paths.end();
+}
+
+void collectFolders(const ProjectGroup& group, std::vector<std::string>& folders,
+                    std::unordered_set<std::string>& seen) {
+  for (const std::string& file : group.files) {
+    if (!isCompiledSource(file))
+      continue;
+    const std::string folder = folderOf(file);
+    if (seen.insert(folder).second)
+      folders.push_back(folder);
+  }
+  for (const auto& child : group.children)
+    collectFolders(*child, folders, seen);
+}
+
+}  // namespace
+
+std::string folderOf(const std::string& file) {
+  const std::string::size_type slash = file.rfind('\\');
+  return slash == std::string::npos ? std::string() : file.substr(0, slash);
+}
+
+std::vector<std::string> sourceFolders(const ProjectGroup& root) {
+  std::vector<std::string> folders;
+  std::unordered_set<std::string> seen;
+  collectFolders(root, folders, seen);
+  return folders;
+}
+
+std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
+                                              const std::vector<RelativeInclude>& relative) {
+  std::vector<std::string> cleaned;
+  for (const std::string& path : root.includePaths)
+    cleaned.push_back(cleanToolPath(path));
+  const std::vector<std::string> folders = sourceFolders(root);
+  std::vector<std::string> joins;
+  for (const RelativeInclude& include : relative) {
+    for (const std::string& folder : folders) {
+      const std::string join = folder + "\\" + include.item;
+      const std::string clean = cleanToolPath(join);
+      if (listed(cleaned, clean) || !platform::exists(join))
+        continue;
+      cleaned.push_back(clean);
+      joins.push_back(join);
+    }
+  }
+  return joins;
+}

@@ -1,0 +1,62 @@
+#ifndef QUILLBROOK_MPLABXPROJECTREADER_H
+#define QUILLBROOK_MPLABXPROJECTREADER_H
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "mcp/MplabProjectParser.h"
+#include "mplabx/MplabXSource.h"
+
+class FileFlagTable;
+class ProjectConverter;
+struct DatabaseRules;
+class ProjectGroup;
+struct CompileFlags;
+struct CompilerSections;
+
+// Reads an MPLAB X project (nbproject\configurations.xml) into the same
+// group tree the .mcp reader fills: one group per logical folder that holds
+// an accepted file, the chosen configuration's include folders and macros
+// in the root group, and the compiler, device and per-file flags into the
+// converter's database rules.
+class MplabXProjectReader {
+public:
+  MplabXProjectReader(ProjectConverter& converter, const MplabXSource& source);
+
+  // Raises AsciiReaderError: CannotOpen, with a reason when the file was
+  // read but is no project or lacks the configuration asked for.
+  void read();
+  const ProjectFindings& getFindings() const { return findings; }
+
+private:
+  void load(pugi::xml_document& document);
+  [[noreturn]] void stop(const std::string& reason) const;
+  pugi::xml_node chooseConfiguration(pugi::xml_node confs) const;
+  void readExclusions(pugi::xml_node conf);
+  bool readFolder(pugi::xml_node folder, ProjectGroup& group);
+  void readItem(const std::string& itemPath, ProjectGroup& group);
+  void readSettings(pugi::xml_node conf);
+  CompileFlags sectionFlags(pugi::xml_node section, pugi::xml_node global) const;
+  void readAdditionalOptions(pugi::xml_node section, bool everyFile);
+  void readOverrides(pugi::xml_node conf, pugi::xml_node global);
+  void fillRootGroup(const CompileFlags& flags);
+
+  ProjectConverter& converter;
+  MplabXSource source;
+  ProjectGroup& root;
+  DatabaseRules& rules;
+  FileFlagTable& flagTable;
+  const CompilerSections* sections;
+  // C++ files have a section of their own, so the C section's additional
+  // options are not theirs.
+  bool separateCpp;
+  std::vector<std::string> upperExtensions;
+  // The raw item paths the chosen configuration excludes.
+  std::set<std::string> excluded;
+  ProjectFindings findings;
+};
+
+#endif

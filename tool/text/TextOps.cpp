@@ -1,0 +1,92 @@
+#include "text/TextOps.h"
+
+bool contains(std::string_view text, std::string_view pattern) {
+  return text.find(pattern) != std::string_view::npos;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+bool isPathSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+std::string lastPathPart(const std::string& path) {
+  return path.substr(path.find_last_of("\\/") + 1);
+}
+
+std::string trimChar(const std::string& text, char c) {
+  return std::string(trimmedView(text, c));
+}
+
+std::string_view trimmedView(std::string_view text, char c) {
+  std::string_view::size_type first = 0;
+  std::string_view::size_type last = text.size();
+  while (first < last && text[first] == c)
+    ++first;
+  while (last > first && text[last - 1] == c)
+    --last;
+  return text.substr(first, last - first);
+}
+
+void replaceAll(std::string& text, const std::string& pattern,
+                const std::string& replacement) {
+  if (pattern.empty() || text.find(pattern) == std::string::npos)
+    return;
+  text = replacedAll(text, pattern, replacement);
+}
+
+std::string replacedAll(std::string_view text, std::string_view pattern,
+                        std::string_view replacement) {
+  if (pattern.empty())
+    return std::string(text);
+  // Built in one pass: replacing in place would shift the whole tail at
+  // every match.
+  std::string result;
+  result.reserve(text.size());
+  std::string_view::size_type copied = 0;
+  std::string_view::size_type at = text.find(pattern);
+  while (at != std::string_view::npos) {
+    result.append(text, copied, at - copied);
+    result.append(replacement);
+    copied = at + pattern.size();
+    at = text.find(pattern, copied);
+  }
+  result.append(text, copied, std::string_view::npos);
+  return result;
+}
+
+char upperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string toUpperAscii(const std::string& text) {
+  std::string upper = text;
+  for (char& c : upper)
+    c = upperAscii(c);
+  return upper;
+}
+
+std::string upperExtension(const std::string& file) {
+  const std::string::size_type dot = file.rfind('.');
+  return dot == std::string::npos ? std::string() : toUpperAscii(file.substr(dot + 1));
+}
+
+std::vector<std::string> splitAll(const std::string& text, char separator) {
+  const std::vector<std::string_view> views = splitViews(text, separator);
+  return std::vector<std::string>(views.begin(), views.end());
+}
+
+std::vector<std::string_view> splitViews(std::string_view text, char separator) {
+  std::vector<std::string_view> pieces;
+  std::string_view::size_type start = 0;
+  std::string_view::size_type at = text.find(separator);
+  while (at != std::string_view::npos) {
+    pieces.push_back(text.substr(start, at - start));
+    start = at + 1;
+    at = text.find(separator, start);
+  }
+  pieces.push_back(text.substr(start));
+  return pieces;
+}
