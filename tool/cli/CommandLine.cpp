@@ -4,10 +4,12 @@
 #include <string_view>
 
 #include <new>
+#include <utility>
 
 #include "text/AbsolutePath.h"
 #include "io/Console.h"
 #include "io/Errors.h"
+#include "settings/ConversionSettings.h"
 #include "settings/ExtensionList.h"
 #include "driver/ProjectConverter.h"
 #include "QuillbrookVersion.h"
@@ -91,31 +93,31 @@ std::string absoluteArgument(const std::string& argument, const std::string& cur
   return makeAbsolutePath(platform::pathArgument(argument), currentDirectory);
 }
 
-void addExtensions(const std::string& value, ProjectConverter& converter) {
+void addExtensions(const std::string& value, ConversionSettings& settings) {
   for (const std::string& warning : extensionListWarnings(value))
     warn(warning);
-  converter.addExtensions(value);
+  settings.addExtensions(value);
 }
 
 void applyOption(const std::string& word, const std::string& value,
-                 const std::string& currentDirectory, ProjectConverter& converter) {
+                 const std::string& currentDirectory, ConversionSettings& settings) {
   if (word == "-pn")
-    converter.projectName = value;
+    settings.projectName = value;
   else if (word == "-mp")
-    converter.messagePersonality = absoluteArgument(value, currentDirectory);
+    settings.messagePersonality = absoluteArgument(value, currentDirectory);
   else if (word == "-ap")
-    converter.analyserPersonality = absoluteArgument(value, currentDirectory);
+    settings.analyserPersonality = absoluteArgument(value, currentDirectory);
   else if (word == "-cp")
-    converter.compilerPersonality = absoluteArgument(value, currentDirectory);
+    settings.compilerPersonality = absoluteArgument(value, currentDirectory);
   else if (word == "-ext")
-    addExtensions(value, converter);
+    addExtensions(value, settings);
   else if (word == "-sw")
-    converter.readSwitches = true;
+    settings.readSwitches = true;
   else if (word == "-cdb")
-    converter.compilationDatabase = absoluteArgument(value, currentDirectory);
+    settings.compilationDatabase = absoluteArgument(value, currentDirectory);
   else if (word == "-conf")
-    converter.configuration = value;
-  else if (word == "-map" && !converter.pathMap.add(value))
+    settings.configuration = value;
+  else if (word == "-map" && !settings.pathMap.add(value))
     warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
 
@@ -146,13 +148,13 @@ int convert(const std::vector<std::string>& arguments) {
     printLine("Could not read the current directory");
     return 1;
   }
-  const std::string sourceProject = absoluteArgument(arguments[0], currentDirectory);
-  const std::string destFolder = absoluteArgument(arguments[1], currentDirectory);
-  ProjectConverter converter(sourceProject, destFolder);
-  converter.projectName = converter.defaultName();
-  if (!applyOptions(arguments, converter, currentDirectory))
+  ConversionSettings settings;
+  settings.sourceProject = absoluteArgument(arguments[0], currentDirectory);
+  settings.destFolder = absoluteArgument(arguments[1], currentDirectory);
+  settings.projectName = defaultName(settings.sourceProject);
+  if (!applyOptions(arguments, settings, currentDirectory))
     return 1;
-  return converter.run();
+  return ProjectConverter(std::move(settings)).run();
 }
 
 bool isCompilerPersonality(const OptionWord& option) {
@@ -259,13 +261,7 @@ std::string versionLine() {
   return std::string("Quillbrook ") + QUILLBROOK_VERSION;
 }
 
-std::string defaultProjectName(const std::string& sourceProject) {
-  const std::string name = sourceProject.substr(sourceProject.rfind('\\') + 1);
-  const std::string::size_type dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter,
+bool applyOptions(const std::vector<std::string>& arguments, ConversionSettings& settings,
                   const std::string& currentDirectory) {
   // Every position is examined, so a value can itself act as an option word.
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -277,14 +273,14 @@ bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& c
       continue;
     }
     if (!option->takesValue) {
-      applyOption(arguments[i], std::string(), currentDirectory, converter);
+      applyOption(arguments[i], std::string(), currentDirectory, settings);
       continue;
     }
     if (i + 1 >= arguments.size()) {
       warnAboutMissingValue(arguments[i]);
       return false;
     }
-    applyOption(arguments[i], arguments[i + 1], currentDirectory, converter);
+    applyOption(arguments[i], arguments[i + 1], currentDirectory, settings);
   }
   return true;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-class ProjectConverter;
+class ConversionSettings;
 
 // The two lines of the usage text.
 std::vector<std::string> usageLines();
@@ -19,15 +19,12 @@ std::vector<std::string> helpLines();
 // "Quillbrook <version>", the answer to --version.
 std::string versionLine();
 
-// The file name of `sourceProject` cut before its last dot.
-std::string defaultProjectName(const std::string& sourceProject);
-
 // Applies every option word found at any position of `arguments` (the
 // program name excluded), positionals and values included, and warns about
 // arguments it ignores. Path values are made absolute against
 // `currentDirectory`. False when an option word is the last argument and so
 // has no value.
-bool applyOptions(const std::vector<std::string>& arguments, ProjectConverter& converter,
+bool applyOptions(const std::vector<std::string>& arguments, ConversionSettings& settings,
                   const std::string& currentDirectory);
 
 // One run of the program: the exit status for the given arguments.

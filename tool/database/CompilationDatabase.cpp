@@ -95,10 +95,6 @@ void appendJsonString(std::string& out, const std::string& text, std::string& fi
 
 }  // namespace
 
-bool isCompiledSource(const std::string& file) {
-  return upperExtension(file) == "C" || isCppSource(file);
-}
-
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
                            const DatabaseRules& rules, const CompileCommandSink& sink) {
   const std::string folder =

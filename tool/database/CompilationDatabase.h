@@ -12,10 +12,6 @@
 
 class ProjectGroup;
 
-// True for the files the database lists: those whose extension, after the
-// last dot and in any case, is c, cpp, cc or cxx.
-bool isCompiledSource(const std::string& file);
-
 // Takes each command as it is made; it may change it (DatabaseTally does).
 using CompileCommandSink = std::function<void(CompileCommand&)>;
 

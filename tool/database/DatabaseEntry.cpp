@@ -3,7 +3,7 @@
 #include "io/Console.h"
 #include "database/DatabasePath.h"
 #include "model/ProjectGroup.h"
-#include "mcp/SourceFolders.h"
+#include "text/ToolPath.h"
 #include "platform/Platform.h"
 
 namespace {

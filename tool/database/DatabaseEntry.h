@@ -10,9 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/CompilerMacros.h"
-#include "model/FileFlags.h"
-#include "mcp/MplabProjectParser.h"
+#include "model/DatabaseRules.h"
 
 class ProjectGroup;
 
@@ -21,18 +19,6 @@ struct CompileCommand {
   std::string directory;
   std::string file;
   std::vector<std::string> arguments;
-};
-
-// What the project file says about its build, beyond the group tree.
-struct DatabaseRules {
-  CompilerFamily compiler = CompilerFamily::Unknown;
-  std::string device;
-  bool sourceDirBuilds = false;
-  // Places in the root group's includePaths of relative "dir_inc=" items.
-  std::vector<RelativeInclude> relativeIncludes;
-  // An MPLAB X project's own flags for each file, and the folder its
-  // compiler runs in; unused for an .mcp.
-  FileFlagTable fileFlags;
 };
 
 // Makes the entries of one project's database.

@@ -11,16 +11,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto project = scratchFolder() / "demo.mcp";
   writeFile(project, data, size);
-  ProjectConverter converter(toolForm(project), toolForm(scratchFolder() / "out"));
+  ConversionSettings settings;
+  settings.sourceProject = toolForm(project);
+  settings.destFolder = toolForm(scratchFolder() / "out");
   // The first byte picks an extension filter, so both paths are read.
   if (size > 0 && data[0] % 2 == 1)
-    converter.addExtensions("c,H,");
+    settings.addExtensions("c,H,");
+  ProjectModel model;
   try {
-    converter.readProject();
+    model = ProjectConverter(settings).readProject();
   } catch (const AsciiReaderError&) {
     finding("the project file could not be opened");
   }
-  for (const auto& child : converter.getRootGroup()->children) {
+  for (const auto& child : model.rootGroup->children) {
     if (!child->children.empty() || !child->includePaths.empty() || !child->defines.empty() ||
         !child->sourcePath.empty())
       finding("a folder group with more than files: " + child->name);

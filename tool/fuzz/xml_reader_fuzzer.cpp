@@ -28,21 +28,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto project = scratchFolder() / "demo.X";
   std::filesystem::create_directories(project / "nbproject");
   writeFile(project / "nbproject" / "configurations.xml", data, size);
-  ProjectConverter converter(toolForm(project), toolForm(scratchFolder() / "out"));
+  ConversionSettings settings;
+  settings.sourceProject = toolForm(project);
+  settings.destFolder = toolForm(scratchFolder() / "out");
   // The first byte picks a filter, switches and a configuration name.
   if (size > 0 && data[0] % 2 == 1)
-    converter.addExtensions("c,H,");
-  converter.readSwitches = size > 0 && data[0] % 3 == 0;
+    settings.addExtensions("c,H,");
+  settings.readSwitches = size > 0 && data[0] % 3 == 0;
   if (size > 0 && data[0] % 5 == 0)
-    converter.configuration = "default";
+    settings.configuration = "default";
+  ProjectModel model;
   try {
-    converter.readProject();
+    model = ProjectConverter(settings).readProject();
   } catch (const AsciiReaderError& error) {
     if (error.reason.empty())
       finding("the project file could not be read, and no reason was given");
     return 0;
   }
-  for (const auto& child : converter.getRootGroup()->children) {
+  for (const auto& child : model.rootGroup->children) {
     if (!holdsFiles(*child))
       finding("a folder group without a file: " + child->name);
   }

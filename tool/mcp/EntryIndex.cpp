@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mcp/MplabProjectParser.h"
+#include "mcp/MplabFolder.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "settings/ExtensionList.h"
-#include "driver/ProjectConverter.h"
 #include "model/ProjectGroup.h"
+#include "settings/ConversionSettings.h"
 #include "text/TextOps.h"
 
 namespace {
@@ -27,14 +27,14 @@ void splitKeyLine(const std::string& line, std::string_view& key, std::string_vi
 
 }  // namespace
 
-MplabProjectParser::MplabProjectParser() : rootGroup(nullptr), converter(nullptr) {}
+MplabProjectParser::MplabProjectParser() : rootGroup(nullptr), settings(nullptr) {}
 
 void MplabProjectParser::setRootGroup(ProjectGroup* group) {
   rootGroup = group;
 }
 
-void MplabProjectParser::setConverter(ProjectConverter* owner) {
-  converter = owner;
+void MplabProjectParser::setSettings(const ConversionSettings* given) {
+  settings = given;
 }
 
 void MplabProjectParser::setExtensions(const std::vector<std::string>& list) {
@@ -44,8 +44,8 @@ void MplabProjectParser::setExtensions(const std::vector<std::string>& list) {
     upperExtensions.push_back(toUpperAscii(extension));
 }
 
-void MplabProjectParser::open(ProjectConverter& owner) {
-  reader.open(owner.getSourceProject());
+void MplabProjectParser::open(const std::string& path) {
+  reader.open(path);
 }
 
 void MplabProjectParser::parse() {
@@ -184,7 +184,7 @@ void MplabProjectParser::buildGroups() {
   for (MplabFolder& folder : folders) {
     if (folder.name.empty())
       continue;
-    auto group = std::make_unique<ProjectGroup>(folder.name, converter);
+    auto group = std::make_unique<ProjectGroup>(folder.name);
     group->files.reserve(folder.entries.size());
     for (std::size_t i = 0; i < folder.entries.size(); ++i) {
       // An entry no [FILE_INFO] line resolved is still a bare key, not a

@@ -9,38 +9,13 @@
 
 #include "mcp/AsciiReader.h"
 #include "mcp/EntryIndex.h"
+#include "mcp/MplabFolder.h"
 #include "mcp/McpCompiler.h"
+#include "model/DatabaseRules.h"
+#include "model/ProjectFindings.h"
 
-class ProjectConverter;
+class ConversionSettings;
 class ProjectGroup;
-
-// One MPLAB folder. Its entries start as file keys (file_007) and are
-// replaced in place by the resolved path, or by the empty string when the
-// extension filter rejects the file.
-struct MplabFolder {
-  std::string name;
-  std::vector<std::string> entries;
-  // Parallel to `entries`: whether a [FILE_INFO] line has replaced it.
-  std::vector<bool> resolved;
-};
-
-// What the reader noticed on the way, for the warnings after the parse.
-struct ProjectFindings {
-  bool headerSeen = false;
-  bool fileOrPathInfoSeen = false;
-  // [FILE_INFO] lines, and those the extension filter accepted.
-  std::size_t listedFiles = 0;
-  std::size_t acceptedFiles = 0;
-  // -D and -I switches of tool-settings lines left unread without "-sw".
-  std::size_t unreadSwitches = 0;
-};
-
-// A relative "dir_inc=" item as written, and where its join with the
-// project folder stands in the root group's includePaths.
-struct RelativeInclude {
-  std::size_t index;
-  std::string item;
-};
 
 // How MPLAB builds the project, for the compilation database.
 struct ProjectBuild {
@@ -58,17 +33,17 @@ public:
   MplabProjectParser();
 
   void setRootGroup(ProjectGroup* group);
-  void setConverter(ProjectConverter* owner);
+  void setSettings(const ConversionSettings* settings);
   void setExtensions(const std::vector<std::string>& list);
   // Raises AsciiReaderError CannotOpen.
-  void open(ProjectConverter& owner);
+  void open(const std::string& path);
   void parse();
   bool acceptsFile(std::string_view entry) const;
 
   void readIncludeDirs(const std::string& line);
   void readDefines(const std::string& line);
   // The -D and -I switches of a tool-settings line; read only when the
-  // converter asks for them, counted otherwise.
+  // settings ask for them ("-sw"), counted otherwise.
   void readSwitches(const std::string& line);
 
   const ProjectFindings& getFindings() const { return findings; }
@@ -89,7 +64,7 @@ private:
   void noteBuild(const std::string& line);
 
   ProjectGroup* rootGroup;
-  ProjectConverter* converter;
+  const ConversionSettings* settings;
   AsciiReader reader;
   std::vector<std::string> extensions;
   // `extensions` upper-cased once, for the filter.

@@ -7,8 +7,8 @@
 
 #include "text/CommandWords.h"
 
-#include "driver/ProjectConverter.h"
 #include "model/ProjectGroup.h"
+#include "settings/ConversionSettings.h"
 #include "text/TextOps.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::string unquote(std::string_view value) {
 }  // namespace
 
 std::string MplabProjectParser::projectFolder() const {
-  const std::string project = converter->getSourceProject();
+  const std::string project = settings->getSourceProject();
   return project.substr(0, project.rfind('\\'));
 }
 
@@ -74,7 +74,7 @@ void MplabProjectParser::readSwitches(const std::string& line) {
     return;
   const std::vector<CompilerSwitch> switches =
       findCompilerSwitches(splitCommandWords(std::string_view(line).substr(equals + 1)));
-  if (!converter->getReadSwitches()) {
+  if (!settings->getReadSwitches()) {
     findings.unreadSwitches += switches.size();
     return;
   }

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "database/CompilationDatabase.h"
-#include "database/DatabasePath.h"
+#include "model/FileFlags.h"
 #include "model/ProjectGroup.h"
 #include "platform/Platform.h"
+#include "text/ToolPath.h"
 
 namespace {
 
@@ -28,11 +28,6 @@ void collectFolders(const ProjectGroup& group, std::vector<std::string>& folders
 }
 
 }  // namespace
-
-std::string folderOf(const std::string& file) {
-  const std::string::size_type slash = file.rfind('\\');
-  return slash == std::string::npos ? std::string() : file.substr(0, slash);
-}
 
 std::vector<std::string> sourceFolders(const ProjectGroup& root) {
   std::vector<std::string> folders;

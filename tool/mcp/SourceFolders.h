@@ -7,12 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "mcp/MplabProjectParser.h"
+#include "model/DatabaseRules.h"
 
 class ProjectGroup;
-
-// The folder of a file path without its last backslash; empty without one.
-std::string folderOf(const std::string& file);
 
 // The distinct folders of the tree's compiled sources, in project-file order.
 std::vector<std::string> sourceFolders(const ProjectGroup& root);

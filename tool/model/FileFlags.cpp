@@ -17,6 +17,10 @@ bool isCppSource(const std::string& file) {
   return extension == "CPP" || extension == "CC" || extension == "CXX";
 }
 
+bool isCompiledSource(const std::string& file) {
+  return upperExtension(file) == "C" || isCppSource(file);
+}
+
 const CompileFlags& FileFlagTable::flagsOf(const std::string& file) const {
   const auto own = overrides.find(file);
   if (own != overrides.end())

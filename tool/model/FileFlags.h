@@ -47,4 +47,8 @@ private:
 // True for the extensions compiled as C++ (cpp, cc, cxx, any case).
 bool isCppSource(const std::string& file);
 
+// True for the files a compiler compiles, and so the database lists: those
+// whose extension, after the last dot and in any case, is c, cpp, cc or cxx.
+bool isCompiledSource(const std::string& file);
+
 #endif

@@ -1,7 +1,7 @@
 #include "model/ProjectWarnings.h"
 
 #include "io/Console.h"
-#include "mcp/MplabProjectParser.h"
+#include "model/ProjectFindings.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "text/CommandWords.h"
 #include "io/Console.h"
@@ -11,8 +12,9 @@
 #include "model/FileFlags.h"
 #include "mplabx/MplabXToolchains.h"
 #include "mplabx/MplabXValues.h"
-#include "driver/ProjectConverter.h"
-#include "model/ProjectGroup.h"
+#include "model/ProjectModel.h"
+#include "model/ProjectWarnings.h"
+#include "settings/ConversionSettings.h"
 #include "text/TextOps.h"
 #include "platform/Platform.h"
 
@@ -72,15 +74,16 @@ bool isTrue(pugi::xml_attribute attribute) {
 
 }  // namespace
 
-MplabXProjectReader::MplabXProjectReader(ProjectConverter& converter, const MplabXSource& source)
-    : converter(converter),
+MplabXProjectReader::MplabXProjectReader(const ConversionSettings& settings,
+                                         const MplabXSource& source, ProjectModel& model)
+    : settings(settings),
       source(source),
-      root(*converter.getRootGroup()),
-      rules(converter.getMplabXRules()),
+      root(*model.rootGroup),
+      rules(model.rules),
       flagTable(rules.fileFlags),
       sections(nullptr),
       separateCpp(false) {
-  for (const std::string& extension : converter.getExtensions())
+  for (const std::string& extension : settings.extensions)
     upperExtensions.push_back(toUpperAscii(extension));
 }
 
@@ -120,7 +123,7 @@ void MplabXProjectReader::load(pugi::xml_document& document) {
 pugi::xml_node MplabXProjectReader::chooseConfiguration(pugi::xml_node confs) const {
   std::vector<std::string> names;
   pugi::xml_node chosen;
-  const std::string& wanted = converter.configuration;
+  const std::string& wanted = settings.configuration;
   for (pugi::xml_node conf : confs.children("conf")) {
     names.emplace_back(conf.attribute("name").value());
     if (!chosen && (wanted.empty() || names.back() == wanted))
@@ -161,7 +164,7 @@ bool MplabXProjectReader::readFolder(pugi::xml_node folder, ProjectGroup& group)
       std::string name = child.attribute("displayName").value();
       if (name.empty())
         name = child.attribute("name").value();
-      auto sub = std::make_unique<ProjectGroup>(name, &converter);
+      auto sub = std::make_unique<ProjectGroup>(name);
       if (readFolder(child, *sub)) {
         group.children.push_back(std::move(sub));
         kept = true;
@@ -244,7 +247,7 @@ void MplabXProjectReader::fillRootGroup(const CompileFlags& flags) {
 void MplabXProjectReader::readAdditionalOptions(pugi::xml_node section, bool everyFile) {
   const std::vector<CompilerSwitch> switches = findCompilerSwitches(
       splitCommandWords(section.child("appendMe").attribute("value").value()));
-  if (!converter.getReadSwitches()) {
+  if (!settings.readSwitches) {
     findings.unreadSwitches += switches.size();
     return;
   }
@@ -282,4 +285,21 @@ void MplabXProjectReader::readOverrides(pugi::xml_node conf, pugi::xml_node glob
         sectionFlags(sectionOf(item, sectionName, sections->olderCSection),
                      itemGlobal ? itemGlobal : global);
   }
+}
+
+ProjectModel readMplabXProject(const ConversionSettings& settings, const MplabXSource& source) {
+  ProjectModel model;
+  try {
+    model.rootGroup = std::make_unique<ProjectGroup>(mplabXProjectName(source.projectFolder));
+    model.input = source.configurations;
+    model.rootGroup->sourcePath = source.projectFolder + "\\";
+    MplabXProjectReader reader(settings, source, model);
+    reader.read();
+    warnAboutMplabXProject(settings.extensions, reader.getFindings());
+  } catch (const std::bad_alloc&) {
+    throw AsciiReaderError(AsciiReaderError::OutOfMemory, source.configurations,
+                           OutOfMemoryReason);
+  }
+  mapProjectPaths(settings.pathMap, model);
+  return model;
 }

@@ -7,13 +7,14 @@
 
 #include <pugixml.hpp>
 
-#include "mcp/MplabProjectParser.h"
+#include "model/ProjectFindings.h"
 #include "mplabx/MplabXSource.h"
 
+class ConversionSettings;
 class FileFlagTable;
-class ProjectConverter;
 struct DatabaseRules;
 class ProjectGroup;
+struct ProjectModel;
 struct CompileFlags;
 struct CompilerSections;
 
@@ -21,10 +22,11 @@ struct CompilerSections;
 // group tree the .mcp reader fills: one group per logical folder that holds
 // an accepted file, the chosen configuration's include folders and macros
 // in the root group, and the compiler, device and per-file flags into the
-// converter's database rules.
+// model's database rules.
 class MplabXProjectReader {
 public:
-  MplabXProjectReader(ProjectConverter& converter, const MplabXSource& source);
+  MplabXProjectReader(const ConversionSettings& settings, const MplabXSource& source,
+                      ProjectModel& model);
 
   // Raises AsciiReaderError: CannotOpen, with a reason when the file was
   // read but is no project or lacks the configuration asked for.
@@ -44,7 +46,7 @@ private:
   void readOverrides(pugi::xml_node conf, pugi::xml_node global);
   void fillRootGroup(const CompileFlags& flags);
 
-  ProjectConverter& converter;
+  const ConversionSettings& settings;
   MplabXSource source;
   ProjectGroup& root;
   DatabaseRules& rules;
@@ -58,5 +60,10 @@ private:
   std::set<std::string> excluded;
   ProjectFindings findings;
 };
+
+// The MPLAB X reader as one step of the pass: the project read into a
+// model, "-map" applied and what was found amiss warned about. Raises
+// AsciiReaderError.
+ProjectModel readMplabXProject(const ConversionSettings& settings, const MplabXSource& source);
 
 #endif

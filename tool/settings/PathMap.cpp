@@ -1,7 +1,6 @@
 #include "settings/PathMap.h"
 
 #include "text/AbsolutePath.h"
-#include "model/ProjectGroup.h"
 #include "text/TextOps.h"
 #include "platform/Platform.h"
 
@@ -34,15 +33,6 @@ std::string::size_type matchedLength(const std::string& path, const std::string&
   return std::string::npos;
 }
 
-void mapTree(ProjectGroup& group, PathMap& map) {
-  for (std::string& file : group.files)
-    map.apply(file);
-  for (std::string& path : group.includePaths)
-    map.apply(path);
-  for (const auto& child : group.children)
-    mapTree(*child, map);
-}
-
 }  // namespace
 
 bool PathMap::add(const std::string& value) {
@@ -68,10 +58,6 @@ bool PathMap::apply(std::string& path) {
     return true;
   }
   return false;
-}
-
-void PathMap::applyToTree(ProjectGroup& root) {
-  mapTree(root, *this);
 }
 
 std::vector<std::string> PathMap::unused() const {

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-class ProjectGroup;
-
 class PathMap {
 public:
   // Adds one "FROM=TO" value; false, adding nothing, when FROM or TO is
@@ -21,9 +19,6 @@ public:
   // boundary (ASCII case ignored, "\" and "/" alike, a run of them as one)
   // by its TO. False when none does.
   bool apply(std::string& path);
-
-  // Maps every file and include path of the tree.
-  void applyToTree(ProjectGroup& root);
 
   // The values whose FROM matched no path so far.
   std::vector<std::string> unused() const;

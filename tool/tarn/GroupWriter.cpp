@@ -1,13 +1,13 @@
-// Writes the Tarn project file: one block per group, nested for children,
-// with the group folders made in the destination tree on the way.
+#include "tarn/GroupWriter.h"
 
-#include "database/CompilationDatabase.h"
 #include "io/Console.h"
 #include "io/Errors.h"
-#include "driver/ProjectConverter.h"
-#include "model/ProjectGroup.h"
 #include "io/TextFile.h"
+#include "model/ProjectModel.h"
 #include "platform/Platform.h"
+#include "settings/ConversionSettings.h"
+#include "tarn/Directories.h"
+#include "tarn/Personalities.h"
 
 namespace {
 
@@ -28,68 +28,65 @@ bool leavesDestination(const std::string& name) {
 
 }  // namespace
 
-int ProjectConverter::writeProject() {
-  refuseUnsafeOutputs();
-  // Read once for every copy that is due.
-  if (!analyserPersonality.empty()) {
-    analyserTemplate.readable = readTextForCopy(analyserPersonality, analyserTemplate.text);
-    if (!analyserTemplate.readable)
-      analyserTemplate.failure = platform::lastFailure();
-  }
-
-  reportingOutOfMemory(projectFilePath(), [this] {
-    TextFileWriter out(projectFilePath());
+void writeProjectFile(const ConversionSettings& settings, const ProjectModel& model,
+                      OutputPlan& plan) {
+  Personalities personalities(settings, plan);
+  GroupWriter writer(settings, personalities);
+  const std::string path = settings.projectFilePath();
+  reportingOutOfMemory(path, [&] {
+    TextFileWriter out(path);
     printLine("Creating Tarn/Tarn++ Project ...");
     out.writeLine("VersionTag45");
-    rootGroup->writeGroup(out, "", destFolder + "\\person\\" + projectName + ".p_a");
+    writer.writeGroup(*model.rootGroup, out, "",
+                      settings.getDestFolder() + "\\person\\" + settings.getProjectName() +
+                          ".p_a");
     out.close();
   });
-  if (!compilationDatabase.empty()) {
-    reportingOutOfMemory(compilationDatabase, [this] {
-      writeCompilationDatabase(*rootGroup, sourceProject, databaseRules(), compilationDatabase);
-    });
-  }
-  printLine("Tarn/Tarn++ Project Completed!");
-  return 0;
 }
 
-void ProjectGroup::writeGroup(TextFileWriter& out, const std::string& relativePath,
-                              std::string inheritedAnalyserPersonality) {
+GroupWriter::GroupWriter(const ConversionSettings& settings, Personalities& personalities)
+    : settings(settings), personalities(personalities) {}
+
+void GroupWriter::writeGroup(const ProjectGroup& group, TextFileWriter& out,
+                             const std::string& relativePath,
+                             const std::string& inheritedAnalyserPersonality) {
   const std::string base = composeBase(relativePath);
-  const std::string groupFolder = base + "\\" + name;
+  const std::string groupFolder = base + "\\" + group.name;
   // Folders are made and a line is printed next: what is buffered goes
   // to the file first.
   out.flush();
-  if (leavesDestination(name))
+  if (leavesDestination(group.name))
     throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder,
                   "a group name with a \"..\" part would lie outside the destination");
-  makeGroupFolders(base, groupFolder);
-  printLine("  Creating Group - " + name);
+  makeGroupFolders(group, base, groupFolder);
+  printLine("  Creating Group - " + group.name);
 
   out.writeLine("StartProjectMarker");
-  out.writeLine("FolderName=" + name);
-  out.writeLine("SourcePath=" + (sourcePath.empty() ? groupFolder + "\\" : sourcePath));
+  out.writeLine("FolderName=" + group.name);
+  out.writeLine("SourcePath=" + (group.sourcePath.empty() ? groupFolder + "\\" : group.sourcePath));
   out.writeLine("OutputPath=" + groupFolder + "\\output\\");
-  out.writeLine("SubsPers=" + resolveMessagePersonality(out));
-  const std::string childrenInherit = resolveAnalyserPersonality(
-      out, relativePath, inheritedAnalyserPersonality, groupFolder);
-  out.writeLine("CompPers=" + resolveCompilerPersonality(out));
-  for (const std::string& file : files) {
+  out.writeLine("SubsPers=" + personalities.resolveMessagePersonality(out));
+  const std::string childrenInherit = personalities.resolveAnalyserPersonality(
+      group, out, relativePath, inheritedAnalyserPersonality, groupFolder);
+  out.writeLine("CompPers=" + personalities.resolveCompilerPersonality(out));
+  for (const std::string& file : group.files) {
     if (!file.empty())
       out.writeLine(file);
   }
   out.writeLine("EndContainedFilesMarker");
-  writeChildren(out, relativePath, childrenInherit);
+  writeChildren(group, out, relativePath, childrenInherit);
 }
 
-std::string ProjectGroup::composeBase(const std::string& relativePath) const {
-  const std::string destFolder = converter->getDestFolder();
+std::string GroupWriter::composeBase(const std::string& relativePath) const {
+  const std::string destFolder = settings.getDestFolder();
   return relativePath.empty() ? destFolder : destFolder + "\\" + relativePath;
 }
 
-void ProjectGroup::makeGroupFolders(const std::string& base, const std::string& groupFolder) {
+void GroupWriter::makeGroupFolders(const ProjectGroup& group, const std::string& base,
+                                   const std::string& groupFolder) {
   // A name holding separators needs each folder on the way to it; a
   // backslash position wins over an earlier slash.
+  const std::string& name = group.name;
   std::string::size_type backslash = name.find('\\');
   std::string::size_type slash = name.find('/');
   while (backslash != std::string::npos || slash != std::string::npos) {
@@ -105,19 +102,14 @@ void ProjectGroup::makeGroupFolders(const std::string& base, const std::string& 
   ensureDirectory(groupFolder + "\\person\\");
 }
 
-void ProjectGroup::writeChildren(TextFileWriter& out, const std::string& relativePath,
-                                 const std::string& inheritedAnalyserPersonality) {
-  if (children.empty())
+void GroupWriter::writeChildren(const ProjectGroup& group, TextFileWriter& out,
+                                const std::string& relativePath,
+                                const std::string& inheritedAnalyserPersonality) {
+  if (group.children.empty())
     return;
-  const std::string childPath = relativePath.empty() ? name : relativePath + "\\" + name;
+  const std::string childPath = relativePath.empty() ? group.name : relativePath + "\\" + group.name;
   out.writeLine("StartSubProjectMarker");
-  for (const auto& child : children)
-    child->writeGroup(out, childPath, inheritedAnalyserPersonality);
+  for (const auto& child : group.children)
+    writeGroup(*child, out, childPath, inheritedAnalyserPersonality);
   out.writeLine("EndSubProjectMarker");
-}
-
-void ProjectGroup::ensureDirectory(const std::string& path) {
-  // Making it answers whether it exists, so no test comes first.
-  if (platform::makeDirectory(path) == platform::MakeDirectoryResult::Failed)
-    throw IOERROR(IOERROR::CannotCreateDirectory, path, platform::lastFailure());
 }

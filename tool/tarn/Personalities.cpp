@@ -1,26 +1,19 @@
-// The three personality lines of a group block and the files behind them:
-// user personalities are referenced where they are, missing ones get empty
-// defaults in <dest>\person, and a group with include paths or defines gets
-// an analyser personality of its own.
+#include "tarn/Personalities.h"
 
 #include "io/Console.h"
 #include "io/Errors.h"
-#include "driver/ProjectConverter.h"
-#include "model/ProjectGroup.h"
 #include "io/TextFile.h"
+#include "model/ProjectGroup.h"
+#include "plan/OutputPlan.h"
 #include "platform/Platform.h"
+#include "settings/ConversionSettings.h"
+#include "tarn/Directories.h"
 
 namespace {
 
 // The part of `text` after the last `separator`, or all of it.
 std::string afterLast(const std::string& text, char separator) {
   return text.substr(text.rfind(separator) + 1);
-}
-
-std::string personalityLeaf(const std::string& name) {
-  if (name.find('\\') != std::string::npos)
-    return afterLast(name, '\\');
-  return afterLast(name, '/');
 }
 
 // The leaf of the parent's relative path; where both separators occur, the
@@ -35,21 +28,43 @@ std::string parentLeaf(const std::string& relativePath) {
   return afterLast(relativePath, '/');
 }
 
-std::string defaultPersonality(ProjectConverter& converter, const std::string& extension) {
-  return converter.getDestFolder() + "\\person\\" + converter.getProjectName() + extension;
+}  // namespace
+
+Personalities::Personalities(const ConversionSettings& settings, OutputPlan& plan)
+    : settings(settings), plan(plan) {
+  // Read once for every copy that is due.
+  if (settings.analyserPersonality.empty())
+    return;
+  analyserTemplate.readable = readTextForCopy(settings.analyserPersonality, analyserTemplate.text);
+  if (!analyserTemplate.readable)
+    analyserTemplate.failure = platform::lastFailure();
+}
+
+std::string Personalities::resolveMessagePersonality(TextFileWriter& out) {
+  const std::string given = settings.getMessagePersonality();
+  if (!given.empty())
+    return given;
+  return makeEmptyDefault(".p_s", out);
+}
+
+std::string Personalities::resolveCompilerPersonality(TextFileWriter& out) {
+  const std::string given = settings.getCompilerPersonality();
+  if (!given.empty())
+    return given;
+  return makeEmptyDefault(".p_c", out);
 }
 
 // An empty default file. One that already holds content was written by the
 // user (rules, or a real personality kept there) and is kept as it is.
 // Nothing else a run writes lands there, so making it again for a later
 // group would leave the same bytes.
-std::string makeEmptyDefault(ProjectConverter& converter, const std::string& extension,
-                             TextFileWriter& out) {
-  const std::string path = defaultPersonality(converter, extension);
-  if (!converter.defaultIsDue(path))
+std::string Personalities::makeEmptyDefault(const std::string& extension, TextFileWriter& out) {
+  const std::string path =
+      settings.getDestFolder() + "\\person\\" + settings.getProjectName() + extension;
+  if (!plan.defaultIsDue(path))
     return path;
   out.flush();
-  ProjectGroup::ensureDirectory(converter.getDestFolder() + "\\person\\");
+  ensureDirectory(settings.getDestFolder() + "\\person\\");
   if (platform::hasContent(path))
     return path;
   TextFileWriter file(path);
@@ -57,111 +72,73 @@ std::string makeEmptyDefault(ProjectConverter& converter, const std::string& ext
   return path;
 }
 
-}  // namespace
-
-std::string ProjectGroup::resolveMessagePersonality(TextFileWriter& out) {
-  const std::string given = converter->getMessagePersonality();
-  if (!given.empty())
-    return given;
-  return makeEmptyDefault(*converter, ".p_s", out);
-}
-
-std::string ProjectGroup::resolveCompilerPersonality(TextFileWriter& out) {
-  const std::string given = converter->getCompilerPersonality();
-  if (!given.empty())
-    return given;
-  return makeEmptyDefault(*converter, ".p_c", out);
-}
-
-std::string ProjectGroup::resolveAnalyserPersonality(
-    TextFileWriter& out, const std::string& relativePath,
+std::string Personalities::resolveAnalyserPersonality(
+    const ProjectGroup& group, TextFileWriter& out, const std::string& relativePath,
     const std::string& inheritedAnalyserPersonality, const std::string& groupFolder) {
-  if (!hasSettings()) {
+  if (!group.hasSettings()) {
     const std::string value = inheritedAnalyserFile(relativePath, inheritedAnalyserPersonality);
     out.writeLine("AnalPers=" + value);
     // A shared file from an earlier run keeps its content.
-    if (!converter->pathExists(value)) {
+    if (!plan.pathExists(value)) {
       out.flush();
       createSharedAnalyserFile(value);
     }
     return value;
   }
 
-  const std::string path = ownAnalyserPersonality(groupFolder);
+  const std::string path = group.ownAnalyserPersonality(groupFolder);
   out.flush();
   printLine("  Creating Analyser Personality - " + path);
   out.writeLine("AnalPers=" + path);
   out.flush();
-  reportingOutOfMemory(path, [this, &path] { writeAnalyserPersonality(path); });
+  reportingOutOfMemory(path, [this, &group, &path] { writeAnalyserPersonality(group, path); });
   // Children are handed this file too, so no group can end up naming an
   // empty path when the lookup below misses it.
   return path;
 }
 
-std::string ProjectGroup::ownAnalyserPersonality(const std::string& groupFolder) const {
-  return groupFolder + "\\person\\" + personalityLeaf(name) + ".p_a";
-}
-
-std::string ProjectGroup::inheritedAnalyserFile(const std::string& relativePath,
-                                                const std::string& inheritedAnalyserPersonality) {
+std::string Personalities::inheritedAnalyserFile(const std::string& relativePath,
+                                                 const std::string& inheritedAnalyserPersonality) {
   // Where the parent keeps its own file when it has one.
-  const std::string candidate = converter->getDestFolder() + "\\" + relativePath +
-                                "\\person\\" + parentLeaf(relativePath) + ".p_a";
-  return converter->pathExists(candidate) ? candidate : inheritedAnalyserPersonality;
+  const std::string candidate = settings.getDestFolder() + "\\" + relativePath + "\\person\\" +
+                                parentLeaf(relativePath) + ".p_a";
+  return plan.pathExists(candidate) ? candidate : inheritedAnalyserPersonality;
 }
 
-void ProjectGroup::writeAnalyserPersonality(const std::string& path) {
+void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const std::string& path) {
   TextFileWriter file(path);
-  for (const std::string& includePath : includePaths)
+  for (const std::string& includePath : group.includePaths)
     file.writeLine("-i \"" + includePath + "\"");
-  for (const auto& define : defines) {
+  for (const auto& define : group.defines) {
     if (define.second.empty())
       file.writeLine("-d \"" + define.first + "\"");
     else
       file.writeLine("-d \"" + define.first + "=" + define.second + "\"");
   }
-  for (const std::string& includePath : sourceFolderIncludes)
+  for (const std::string& includePath : group.sourceFolderIncludes)
     file.writeLine("-i \"" + includePath + "\"");
   appendAnalyserTemplate(file);
   file.close();
-  converter->notePathMade(path);
+  plan.notePathMade(path);
 }
 
-void ProjectGroup::createSharedAnalyserFile(const std::string& path) {
-  ensureDirectory(converter->getDestFolder() + "\\person\\");
+void Personalities::createSharedAnalyserFile(const std::string& path) {
+  ensureDirectory(settings.getDestFolder() + "\\person\\");
   TextFileWriter file(path);
   appendAnalyserTemplate(file);
   file.close();
-  converter->notePathMade(path);
+  plan.notePathMade(path);
 }
 
-void ProjectGroup::appendAnalyserTemplate(TextFileWriter& file) {
-  if (converter->getAnalyserPersonality().empty())
+void Personalities::appendAnalyserTemplate(TextFileWriter& file) {
+  if (settings.analyserPersonality.empty())
     return;
-  const AnalyserTemplate& analyserTemplate = converter->getAnalyserTemplate();
   if (!analyserTemplate.readable) {
     file.flush();
     warn("could not read the template analyser personality " +
-         displayPath(converter->getAnalyserPersonality()) + ": " + analyserTemplate.failure);
+         displayPath(settings.analyserPersonality) + ": " + analyserTemplate.failure);
     printLine("Couldnt open file");
     return;
   }
   file.writeBytes(analyserTemplate.text);
-}
-
-bool ProjectConverter::pathExists(const std::string& path) {
-  if (existingPaths.count(path) != 0)
-    return true;
-  if (!platform::exists(path))
-    return false;
-  existingPaths.insert(path);
-  return true;
-}
-
-void ProjectConverter::notePathMade(const std::string& path) {
-  existingPaths.insert(path);
-}
-
-bool ProjectConverter::defaultIsDue(const std::string& path) {
-  return madeDefaults.insert(path).second;
 }

@@ -2,7 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "settings/ExtensionList.h"
-#include "driver/ProjectConverter.h"
+#include "mcp/McpReader.h"
+#include "support/ParsedProject.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ TEST(CommandLine, DefaultProjectNameCutsAtTheLastDot) {
 }
 
 TEST(CommandLine, OptionsApplyAndLaterValuesReplaceEarlierOnes) {
-  ProjectConverter converter(Source, "C:\\out");
+  ConversionSettings converter = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a.mcp", "out", "-pn", "first", "-cp", "C:\\p\\c.p_c",
                             "-mp", "C:\\p\\m.p_s", "-ap", "C:\\p\\a.p_a", "-pn", "second"},
                            converter, Current));
@@ -30,53 +31,53 @@ TEST(CommandLine, OptionsApplyAndLaterValuesReplaceEarlierOnes) {
 }
 
 TEST(CommandLine, ExtensionListsAddUp) {
-  ProjectConverter converter(Source, "C:\\out");
+  ConversionSettings converter = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a", "b", "-ext", "c,h", "-ext", "c"}, converter, Current));
   EXPECT_EQ(converter.getExtensions(), (std::vector<std::string>{"c", "h", "c"}));
 }
 
 TEST(CommandLine, EveryPositionIsExaminedAsAnOptionWord) {
-  ProjectConverter valueAsWord(Source, "C:\\out");
+  ConversionSettings valueAsWord = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a", "b", "-pn", "-cp", "C:\\x"}, valueAsWord, Current));
   EXPECT_EQ(valueAsWord.getProjectName(), "-cp");
   EXPECT_EQ(valueAsWord.getCompilerPersonality(), "C:\\x");
 
-  ProjectConverter positional(Source, "C:\\out");
+  ConversionSettings positional = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"-pn", "name", "-v", "third"}, positional, Current));
   EXPECT_EQ(positional.getProjectName(), "name");
 }
 
 TEST(CommandLine, OptionWordsMatchOnlyWholeAndExact) {
-  ProjectConverter converter(Source, "C:\\out");
+  ConversionSettings converter = settingsFor(Source, "C:\\out");
   converter.projectName = "motor";
   ASSERT_TRUE(applyOptions({"a", "b", "-PN", "x", "-pn=y", "z"}, converter, Current));
   EXPECT_EQ(converter.getProjectName(), "motor");
 }
 
 TEST(CommandLine, ProjectNameIsTakenVerbatim) {
-  ProjectConverter converter(Source, "C:\\out");
+  ConversionSettings converter = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a", "b", "-pn", "dir\\name", "-pn", ""}, converter, Current));
   EXPECT_EQ(converter.getProjectName(), "");
 }
 
 TEST(CommandLine, OptionWordWithoutValueFailsTheScan) {
-  ProjectConverter converter(Source, "C:\\out");
+  ConversionSettings converter = settingsFor(Source, "C:\\out");
   EXPECT_FALSE(applyOptions({"a", "b", "-cp"}, converter, Current));
 }
 
 TEST(CommandLine, SwitchWordTakesNoValueAndCountsAnywhere) {
-  ProjectConverter last(Source, "C:\\out");
+  ConversionSettings last = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a", "b", "-pn", "p", "-sw"}, last, Current));
   EXPECT_TRUE(last.getReadSwitches());
   EXPECT_EQ(last.getProjectName(), "p");
 
   // Followed by an option word, which is then applied as usual.
-  ProjectConverter first(Source, "C:\\out");
+  ConversionSettings first = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a", "b", "-sw", "-pn", "q"}, first, Current));
   EXPECT_TRUE(first.getReadSwitches());
   EXPECT_EQ(first.getProjectName(), "q");
 
-  ProjectConverter without(Source, "C:\\out");
+  ConversionSettings without = settingsFor(Source, "C:\\out");
   ASSERT_TRUE(applyOptions({"a", "b", "-SW", "-sw=1"}, without, Current));
   EXPECT_FALSE(without.getReadSwitches());
 }

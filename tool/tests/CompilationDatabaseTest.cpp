@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "database/CompilationDatabase.h"
-#include "driver/ProjectConverter.h"
+#include "model/ProjectGroup.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 
@@ -13,15 +13,13 @@ using Strings = std::vector<std::string>;
 
 const std::string Source = "C:\\work\\demo\\demo.mcp";
 
-// A converter whose group tree the tests build by hand.
+// A group tree the tests build by hand.
 class Tree {
 public:
-  Tree() : converter(Source, "C:\\out") {}
-
-  ProjectGroup& root() { return *converter.getRootGroup(); }
+  ProjectGroup& root() { return rootGroup; }
 
   ProjectGroup& add(ProjectGroup& parent, const std::string& name, const Strings& files) {
-    parent.children.push_back(std::make_unique<ProjectGroup>(name, &converter));
+    parent.children.push_back(std::make_unique<ProjectGroup>(name));
     parent.children.back()->files = files;
     return *parent.children.back();
   }
@@ -35,7 +33,7 @@ public:
     return files;
   }
 
-  ProjectConverter converter;
+  ProjectGroup rootGroup{"demo"};
 };
 
 Strings host(const Strings& paths) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "database/DatabasePath.h"
+#include "text/ToolPath.h"
 #include "settings/PathMap.h"
 #include "mcp/SourceFolders.h"
 #include "platform/Platform.h"
@@ -94,7 +95,7 @@ TEST(SourceFolders, RelativeIncludesJoinEachSourceFolderThatHasThemOnce) {
   fs::create_directories(root / "lib");
   fs::create_directories(root / "Include");
   const std::string base = project.folder();
-  const DatabaseRules build = project.converter->databaseRules();
+  const DatabaseRules build = project.model.rules;
   ASSERT_TRUE(build.sourceDirBuilds);
   ASSERT_EQ(build.relativeIncludes.size(), 3u);
   EXPECT_EQ(build.relativeIncludes[1].index, 1u);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "driver/ProjectConverter.h"
+#include "mcp/McpReader.h"
+#include "settings/ConversionSettings.h"
 
 TEST(Model, RootGroupNameDropsTheLastFourCharacters) {
   EXPECT_EQ(rootGroupName("C:\\work\\motor.mcp"), "motor");
@@ -11,21 +12,17 @@ TEST(Model, RootGroupNameDropsTheLastFourCharacters) {
   EXPECT_EQ(rootGroupName("C:\\work\\abcd"), "");
 }
 
-TEST(Model, ConverterStartsWithEmptySettingsAndANamedRoot) {
-  ProjectConverter converter("C:\\work\\motor.mcp", "C:\\out");
-  EXPECT_EQ(converter.getProjectName(), "");
-  EXPECT_EQ(converter.getMessagePersonality(), "");
-  EXPECT_EQ(converter.getAnalyserPersonality(), "");
-  EXPECT_EQ(converter.getCompilerPersonality(), "");
-  EXPECT_TRUE(converter.getExtensions().empty());
-  ProjectGroup* root = converter.getRootGroup();
-  EXPECT_EQ(root->name, "motor");
-  EXPECT_EQ(root->sourcePath, "");
-  EXPECT_EQ(root->converter, &converter);
+TEST(Model, SettingsStartEmpty) {
+  const ConversionSettings settings;
+  EXPECT_EQ(settings.getProjectName(), "");
+  EXPECT_EQ(settings.getMessagePersonality(), "");
+  EXPECT_EQ(settings.getAnalyserPersonality(), "");
+  EXPECT_EQ(settings.getCompilerPersonality(), "");
+  EXPECT_TRUE(settings.getExtensions().empty());
 }
 
 TEST(Model, AddExtensionsKeepsEmptyItemsAndRepeats) {
-  ProjectConverter converter("C:\\a.mcp", "C:\\out");
+  ConversionSettings converter;
   converter.addExtensions("");
   EXPECT_EQ(converter.getExtensions(), (std::vector<std::string>{""}));
   converter.addExtensions("c,,h,");
@@ -35,7 +32,7 @@ TEST(Model, AddExtensionsKeepsEmptyItemsAndRepeats) {
 }
 
 TEST(Model, AccessorsReturnCopies) {
-  ProjectConverter converter("C:\\a.mcp", "C:\\out");
+  ConversionSettings converter;
   converter.projectName = "demo";
   std::string copy = converter.getProjectName();
   copy += "x";

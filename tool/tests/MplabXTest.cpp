@@ -3,8 +3,7 @@
 #include "io/Errors.h"
 #include "mplabx/MplabXSource.h"
 #include "mplabx/MplabXValues.h"
-#include "driver/ProjectConverter.h"
-#include "support/TestFiles.h"
+#include "support/ParsedProject.h"
 
 namespace fs = std::filesystem;
 
@@ -123,22 +122,24 @@ struct XProject {
                     const std::string& extensions = "", bool readSwitches = false) {
     fs::create_directories(dir.path() / "demo.X" / "nbproject");
     writeBytes(dir.path() / "demo.X" / "nbproject" / "configurations.xml", text);
-    converter = std::make_unique<ProjectConverter>(dir.toolPath("demo.X"), dir.toolPath("out"));
-    converter->configuration = configuration;
+    settings = settingsFor(dir.toolPath("demo.X"), dir.toolPath("out"));
+    settings.configuration = configuration;
     if (!extensions.empty())
-      converter->addExtensions(extensions);
-    converter->readSwitches = readSwitches;
+      settings.addExtensions(extensions);
+    settings.readSwitches = readSwitches;
   }
-  ProjectGroup& root() { return *converter->getRootGroup(); }
+  void read() { model = ProjectConverter(settings).readProject(); }
+  ProjectGroup& root() { return *model.rootGroup; }
   std::string path(const std::string& relative) { return dir.toolPath("demo.X") + "\\" + relative; }
 
   TempDir dir;
-  std::unique_ptr<ProjectConverter> converter;
+  ConversionSettings settings;
+  ProjectModel model;
 };
 
 std::string readFailure(XProject& project) {
   try {
-    project.converter->readProject();
+    project.read();
   } catch (const AsciiReaderError& error) {
     return error.reason;
   }
@@ -149,10 +150,10 @@ std::string readFailure(XProject& project) {
 
 TEST(MplabXReader, FoldersBecomeNestedGroupsOfTheFilesTheIdeBuilds) {
   XProject project(Project);
-  project.converter->readProject();
+  project.read();
   ProjectGroup& root = project.root();
   EXPECT_EQ(root.name, "demo");
-  EXPECT_EQ(project.converter->defaultName(), "demo");
+  EXPECT_EQ(defaultName(project.settings.sourceProject), "demo");
   EXPECT_EQ(root.sourcePath, project.path(""));
   EXPECT_EQ(root.files, Strings{"C:\\abs\\board.h"});
   // "empty" holds nothing and is left out; "built" counts inside a folder
@@ -174,14 +175,14 @@ TEST(MplabXReader, FoldersBecomeNestedGroupsOfTheFilesTheIdeBuilds) {
 
 TEST(MplabXReader, SettingsGoToTheRootAndEachFileGetsItsOwnFlags) {
   XProject project(Project, "", "", true);
-  project.converter->readProject();
+  project.read();
   ProjectGroup& root = project.root();
   const Strings includes{project.path("global"), project.path("..\\inc"), project.path("..\\lib"),
                          project.path(".\\sw")};
   EXPECT_EQ(root.includePaths, includes);
   EXPECT_EQ(root.defines, (std::map<std::string, std::string>{
                               {"X", "1"}, {"INLINE", "static inline"}, {"FROM_SWITCH", ""}}));
-  const FileFlagTable& flags = project.converter->getFileFlags();
+  const FileFlagTable& flags = project.model.rules.fileFlags;
   EXPECT_EQ(flags.directory, project.path("").substr(0, project.path("").size() - 1));
   EXPECT_EQ(flags.cFlags.includePaths, includes);
   EXPECT_EQ(flags.cFlags.definitions, (Strings{"X=1", "INLINE=static inline", "FROM_SWITCH"}));
@@ -198,7 +199,7 @@ TEST(MplabXReader, SettingsGoToTheRootAndEachFileGetsItsOwnFlags) {
 
 TEST(MplabXReader, ConfigurationChoiceExclusionsAndTheFilter) {
   XProject second(Project, "B", "c");
-  second.converter->readProject();
+  second.read();
   // B excludes only_a.c and has no C section: files, but no settings; the
   // filter leaves main.cpp and board.h out.
   const ProjectGroup& app = *second.root().children.at(0)->children.at(0);

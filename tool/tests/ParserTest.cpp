@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "mcp/MplabProjectParser.h"
 #include "support/ParsedProject.h"
 
 using Files = std::vector<std::string>;

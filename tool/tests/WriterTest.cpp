@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "io/Errors.h"
-#include "driver/ProjectConverter.h"
+#include "support/ParsedProject.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 
@@ -14,13 +14,17 @@ namespace {
 
 class WrittenTree {
 public:
-  WrittenTree() : converter(dir.toolPath("demo.mcp"), dir.toolPath("out")) {
+  WrittenTree() : settings(settingsFor(dir.toolPath("demo.mcp"), dir.toolPath("out"))) {
     fs::create_directory(dir.path() / "out");
-    converter.projectName = "demo";
+    settings.projectName = "demo";
+    model.rootGroup = std::make_unique<ProjectGroup>("demo");
+    model.input = settings.sourceProject;
   }
 
+  ProjectGroup& root() { return *model.rootGroup; }
+
   ProjectGroup& add(ProjectGroup& parent, const std::string& name) {
-    parent.children.push_back(std::make_unique<ProjectGroup>(name, &converter));
+    parent.children.push_back(std::make_unique<ProjectGroup>(name));
     return *parent.children.back();
   }
 
@@ -28,7 +32,7 @@ public:
   std::vector<std::string> write() {
     testing::internal::CaptureStdout();
     try {
-      converter.writeProject();
+      ProjectConverter(settings).writeProject(model);
     } catch (...) {
       console = testing::internal::GetCapturedStdout();
       throw;
@@ -45,7 +49,8 @@ public:
   }
 
   TempDir dir;
-  ProjectConverter converter;
+  ConversionSettings settings;
+  ProjectModel model;
   std::string console;
 };
 
@@ -55,7 +60,7 @@ using Paths = std::vector<std::string>;
 
 TEST(Writer, ChildrenUseTheNearestOwnAnalyserFile) {
   WrittenTree tree;
-  ProjectGroup& root = *tree.converter.getRootGroup();
+  ProjectGroup& root = tree.root();
   root.includePaths.push_back("C:\\inc");
   ProjectGroup& child = tree.add(root, "child");
   tree.add(child, "grandchild");
@@ -67,7 +72,7 @@ TEST(Writer, ChildrenUseTheNearestOwnAnalyserFile) {
 
 TEST(Writer, OwnFileIsNamedAfterTheLastPartOfTheGroupName) {
   WrittenTree tree;
-  ProjectGroup& root = *tree.converter.getRootGroup();
+  ProjectGroup& root = tree.root();
   tree.add(root, "lib/io").defines["X"] = "\"q\"";
   tree.add(root, "x\\y").defines["Y"] = "";
 
@@ -85,7 +90,7 @@ TEST(Writer, GrandchildrenInheritTheOwnFileWhenTheLookupMissesIt) {
   // the parent's file, never an empty path.
   WrittenTree tree;
   // The sibling "a" makes the folder "a/b" on the way possible.
-  ProjectGroup& root = *tree.converter.getRootGroup();
+  ProjectGroup& root = tree.root();
   tree.add(root, "a");
   ProjectGroup& parent = tree.add(root, "a/b\\c");
   parent.includePaths.push_back("C:\\inc");
@@ -143,7 +148,7 @@ TEST(Writer, TheProjectFileIsOnDiskBeforeEachFolderAndFile) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.failing);
     WrittenTree tree;
-    ProjectGroup& root = *tree.converter.getRootGroup();
+    ProjectGroup& root = tree.root();
     root.includePaths.push_back("C:\\inc");
     root.files = {"C:\\src\\main.c"};
     for (const std::string name : {"a", "b"}) {

@@ -1,11 +1,18 @@
 #include "support/ParsedProject.h"
 
+ConversionSettings settingsFor(const std::string& sourceProject, const std::string& destFolder) {
+  ConversionSettings settings;
+  settings.sourceProject = sourceProject;
+  settings.destFolder = destFolder;
+  return settings;
+}
+
 ParsedProject::ParsedProject(const std::string& mcpText, const std::string& extensions,
                              bool readSwitches) {
   writeBytes(dir.path() / "demo.mcp", mcpText);
-  converter = std::make_unique<ProjectConverter>(dir.toolPath("demo.mcp"), dir.toolPath("out"));
+  ConversionSettings settings = settingsFor(dir.toolPath("demo.mcp"), dir.toolPath("out"));
   if (!extensions.empty())
-    converter->addExtensions(extensions);
-  converter->readSwitches = readSwitches;
-  converter->readProject();
+    settings.addExtensions(extensions);
+  settings.readSwitches = readSwitches;
+  model = ProjectConverter(std::move(settings)).readProject();
 }

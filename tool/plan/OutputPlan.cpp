@@ -3,13 +3,16 @@
 // silently replace the earlier), and the host must be able to hold every
 // name the run creates.
 
+#include "plan/OutputPlan.h"
+
 #include <vector>
 
 #include "io/Console.h"
 #include "io/Errors.h"
-#include "driver/ProjectConverter.h"
-#include "text/TextOps.h"
+#include "model/ProjectModel.h"
 #include "platform/Platform.h"
+#include "settings/ConversionSettings.h"
+#include "text/TextOps.h"
 
 namespace {
 
@@ -85,31 +88,31 @@ void refuseFileName(const std::string& base, const std::string& created) {
   refuseNames(base, created, IOERROR::CannotWriteFile);
 }
 
-class OutputPlan {
+class PlannedFiles {
 public:
-  explicit OutputPlan(const ProjectConverter& converter) : converter(converter) {}
+  PlannedFiles(const ConversionSettings& settings, const ProjectGroup& root)
+      : settings(settings), root(root) {}
 
   // The files of the run in the order it writes them; the folder names it
   // creates are checked on the way.
   std::vector<PlannedFile> files() {
-    const std::string dest = converter.getDestFolder();
-    const std::string name = converter.getProjectName();
+    const std::string dest = settings.getDestFolder();
+    const std::string name = settings.getProjectName();
     refuseFileName(dest, name + ".prj");
-    add(converter.projectFilePath(), "project file", true);
-    const ProjectGroup& root = *converter.getRootGroup();
+    add(settings.projectFilePath(), "project file", true);
     refuseNames(dest, root.name, IOERROR::CannotCreateDirectory);
     // The first group asks for the defaults: message, analyser, compiler.
-    if (converter.getMessagePersonality().empty())
+    if (settings.getMessagePersonality().empty())
       addDefault(dest + "\\person\\" + name + ".p_s", "default message personality");
     if (!root.hasSettings())
       addDefault(dest + "\\person\\" + name + ".p_a", "shared analyser personality");
     else
       addOwn(root, dest + "\\" + root.name);
-    if (converter.getCompilerPersonality().empty())
+    if (settings.getCompilerPersonality().empty())
       addDefault(dest + "\\person\\" + name + ".p_c", "default compiler personality");
     for (const auto& child : root.children)
       addGroup(*child, root.name);
-    const std::string database = converter.compilationDatabase;
+    const std::string database = settings.compilationDatabase;
     if (!database.empty()) {
       const std::string::size_type slash = database.rfind('\\');
       refuseFileName(database.substr(0, slash), database.substr(slash + 1));
@@ -133,7 +136,7 @@ private:
   }
 
   void addGroup(const ProjectGroup& group, const std::string& relativePath) {
-    const std::string base = converter.getDestFolder() + "\\" + relativePath;
+    const std::string base = settings.getDestFolder() + "\\" + relativePath;
     refuseNames(base, group.name, IOERROR::CannotCreateDirectory);
     if (group.hasSettings())
       addOwn(group, base + "\\" + group.name);
@@ -141,22 +144,23 @@ private:
       addGroup(*child, relativePath + "\\" + group.name);
   }
 
-  const ProjectConverter& converter;
+  const ConversionSettings& settings;
+  const ProjectGroup& root;
   std::vector<PlannedFile> planned;
 };
 
 }  // namespace
 
-std::string ProjectConverter::projectFilePath() const {
-  return destFolder + "\\" + projectName + ".prj";
-}
+OutputPlan::OutputPlan(const ConversionSettings& settings, const ProjectModel& model)
+    : settings(settings), model(model) {}
 
-void ProjectConverter::refuseUnsafeOutputs() const {
-  const std::vector<PlannedFile> outputs = OutputPlan(*this).files();
-  const PlannedFile inputs[] = {{projectInput(), "MPLAB project file", false},
-                                {compilerPersonality, "compiler personality (-cp)", false},
-                                {messagePersonality, "message personality (-mp)", false},
-                                {analyserPersonality, "analyser personality (-ap)", false}};
+void OutputPlan::refuseUnsafeOutputs() const {
+  const std::vector<PlannedFile> outputs = PlannedFiles(settings, *model.rootGroup).files();
+  const PlannedFile inputs[] = {
+      {model.input, "MPLAB project file", false},
+      {settings.compilerPersonality, "compiler personality (-cp)", false},
+      {settings.messagePersonality, "message personality (-mp)", false},
+      {settings.analyserPersonality, "analyser personality (-ap)", false}};
   for (std::size_t later = 0; later < outputs.size(); ++later) {
     const PlannedFile& output = outputs[later];
     for (const PlannedFile& input : inputs) {
@@ -169,4 +173,21 @@ void ProjectConverter::refuseUnsafeOutputs() const {
         refuse(output, other, "made earlier in this run");
     }
   }
+}
+
+bool OutputPlan::pathExists(const std::string& path) {
+  if (existingPaths.count(path) != 0)
+    return true;
+  if (!platform::exists(path))
+    return false;
+  existingPaths.insert(path);
+  return true;
+}
+
+void OutputPlan::notePathMade(const std::string& path) {
+  existingPaths.insert(path);
+}
+
+bool OutputPlan::defaultIsDue(const std::string& path) {
+  return madeDefaults.insert(path).second;
 }

@@ -1,0 +1,42 @@
+#ifndef QUILLBROOK_OUTPUTPLAN_H
+#define QUILLBROOK_OUTPUTPLAN_H
+
+// Every path one run will write, known before anything is made: checked
+// against the run's inputs and against each other, and the record of what
+// exists on the way, so no file the user has is lost.
+
+#include <string>
+#include <unordered_set>
+
+class ConversionSettings;
+struct ProjectModel;
+
+class OutputPlan {
+public:
+  OutputPlan(const ConversionSettings& settings, const ProjectModel& model);
+
+  OutputPlan(const OutputPlan&) = delete;
+  OutputPlan& operator=(const OutputPlan&) = delete;
+
+  // Before anything is created: raises IOERROR OutputIsInput for the first
+  // file the run would write that is one of its inputs or an earlier output,
+  // and IOERROR for the first name it would create that the host cannot
+  // hold.
+  void refuseUnsafeOutputs() const;
+
+  // True when anything stands at `path`. A path found or made once is not
+  // tested again: a run never removes anything.
+  bool pathExists(const std::string& path);
+  void notePathMade(const std::string& path);
+  // True the first time a default personality file is asked for: each is
+  // made once a run, by the first group that names it.
+  bool defaultIsDue(const std::string& path);
+
+private:
+  const ConversionSettings& settings;
+  const ProjectModel& model;
+  std::unordered_set<std::string> existingPaths;
+  std::unordered_set<std::string> madeDefaults;
+};
+
+#endif
