@@ -117,7 +117,7 @@ void applyOption(const std::string& word, const std::string& value,
     settings.compilationDatabase = absoluteArgument(value, currentDirectory);
   else if (word == "-conf")
     settings.configuration = value;
-  else if (word == "-map" && !settings.pathMap.add(value))
+  else if (word == "-map" && !settings.pathMap.add(value, currentDirectory))
     warn("ignored -map value \"" + value + "\": it takes the form FROM=TO");
 }
 
@@ -132,6 +132,10 @@ bool anyPathIsRelative(const std::vector<std::string>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const bool isPath = i < 2 || isPathOption(arguments[i - 1]);
     if (isPath && needsCurrentDirectory(platform::pathArgument(arguments[i])))
+      return true;
+    // The TO of "-map FROM=TO" is a path too.
+    const std::string to = i > 0 && arguments[i - 1] == "-map" ? PathMap::target(arguments[i]) : "";
+    if (!to.empty() && needsCurrentDirectory(to))
       return true;
   }
   return false;
@@ -285,7 +289,9 @@ bool applyOptions(const std::vector<std::string>& arguments, ConversionSettings&
   return true;
 }
 
-int quillbrookMain(const std::vector<std::string>& arguments) {
+namespace {
+
+int answer(const std::vector<std::string>& arguments) {
   platform::prepareConsole();
   const std::string request = informationRequest(arguments);
   if (!request.empty()) {
@@ -303,13 +309,18 @@ int quillbrookMain(const std::vector<std::string>& arguments) {
     printErrorLine("Quillbrook --help describes every option.");
     return 0;
   }
+  return convert(arguments);
+}
+
+}  // namespace
+
+int quillbrookMain(const std::vector<std::string>& arguments) {
   try {
-    return convert(arguments);
+    return answer(arguments);
   } catch (const std::bad_alloc&) {
-    // Before the conversion proper began: nothing was read or written yet,
-    // so the project file is the one named.
-    reportError(OutOfMemoryReason);
-    printLine("Could not open file: " + arguments[0]);
+    // Before the conversion proper began (it reports its own): nothing was
+    // read or written yet, so the project file is the one named.
+    reportOutOfMemoryBeforeRun(arguments.empty() ? "" : arguments[0].c_str());
     return 1;
   } catch (...) {
     // A failure with no words of its own ends the run without a message.

@@ -1,19 +1,49 @@
 #include "io/Console.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/Platform.h"
 
 namespace {
 
-void writeLine(std::FILE* stream, const std::string& text) {
-  std::string::size_type start = 0;
-  for (std::string::size_type nul; (nul = text.find('\0', start)) != std::string::npos;
-       start = nul + 1) {
-    std::fwrite(text.data() + start, 1, nul - start, stream);
-    std::fputs("\\0", stream);
+// How a control byte other than TAB shows on the console: a line of the
+// tool's must never end early or carry a terminal's escape sequence.
+const char* escapeOf(unsigned char byte, char (&hex)[5]) {
+  switch (byte) {
+    case '\0':
+      return "\\0";
+    case '\r':
+      return "\\r";
+    case '\n':
+      return "\\n";
+    default:
+      std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+      return hex;
   }
-  std::fwrite(text.data() + start, 1, text.size() - start, stream);
+}
+
+bool isControl(unsigned char byte) {
+  return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+}
+
+// Allocates nothing, so it can say that memory ran out.
+void writeEscaped(std::FILE* stream, const char* text, std::size_t size) {
+  std::size_t start = 0;
+  char hex[5];
+  for (std::size_t i = 0; i < size; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (!isControl(byte))
+      continue;
+    std::fwrite(text + start, 1, i - start, stream);
+    std::fputs(escapeOf(byte, hex), stream);
+    start = i + 1;
+  }
+  std::fwrite(text + start, 1, size - start, stream);
+}
+
+void writeLine(std::FILE* stream, const std::string& text) {
+  writeEscaped(stream, text.data(), text.size());
   std::fputc('\n', stream);
   std::fflush(stream);
 }
@@ -34,6 +64,15 @@ void warn(const std::string& text) {
 
 void reportError(const std::string& text) {
   writeLine(stderr, "Quillbrook: error: " + text);
+}
+
+void reportOutOfMemoryBeforeRun(const char* projectArgument) {
+  std::fputs("Quillbrook: error: out of memory\n", stderr);
+  std::fflush(stderr);
+  std::fputs("Could not open file: ", stdout);
+  writeEscaped(stdout, projectArgument, std::strlen(projectArgument));
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
 }
 
 std::string displayPath(const std::string& path) {

@@ -3,8 +3,9 @@
 
 #include <string>
 
-// A NUL byte, which a name from the project file can hold, is shown as
-// "\0" on both channels, never written raw.
+// A control byte other than TAB, which a name from the project file can
+// hold, is shown escaped on both channels ("\0", "\r", "\n", "\x1b"),
+// never written raw: every line the tool prints is one line.
 //
 // Writes one console line to standard output, ended by a line feed and
 // flushed at once, so a parent reading the pipe sees progress as it happens.
@@ -25,6 +26,10 @@ void warn(const std::string& text);
 void reportError(const std::string& text);
 
 // A tool path as a person at this host reads it: the host's separators.
+// Memory ran out before the conversion began: the reason on standard error
+// and "Could not open file: <project argument>", without allocating.
+void reportOutOfMemoryBeforeRun(const char* projectArgument);
+
 std::string displayPath(const std::string& path);
 
 #endif

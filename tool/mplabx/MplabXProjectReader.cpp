@@ -22,6 +22,27 @@ namespace {
 
 const char Utf8Bom[] = "\xEF\xBB\xBF";
 
+// Deeper logical folders than any project uses; each level is a folder
+// level of the Tarn project too.
+const std::size_t MaxFolderDepth = 100;
+// Longer than any path Windows (32,767) or Linux can make: a chain of
+// folder names beyond it could never be created.
+const std::size_t MaxFolderChain = 32767;
+
+// A control character other than TAB in a value would reach the Tarn
+// project, a personality or the console as a line of its own choosing.
+void refuseControlCharacters(const char* value, const std::string& what,
+                             const std::string& file) {
+  for (const char* c = value; *c != '\0'; ++c) {
+    const unsigned char byte = static_cast<unsigned char>(*c);
+    if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
+      throw AsciiReaderError(AsciiReaderError::NotConvertible, file,
+                             file + ": " + what + " \"" + value +
+                                 "\" holds a control character, which no path, macro or "
+                                 "name of a project may hold: not converted");
+  }
+}
+
 // Raises AsciiReaderError CannotOpen or ReadFailed, with the host's reason.
 void readWholeFile(const std::string& path, std::string& bytes) {
   std::FILE* file = platform::openForReading(path);
@@ -49,12 +70,15 @@ std::string nameList(const std::vector<std::string>& names) {
 }
 
 // A property's value; an absent key counts as empty.
-std::string property(pugi::xml_node section, const char* key) {
+std::string property(pugi::xml_node section, const char* key, const std::string& file) {
   if (key == nullptr)
     return std::string();
   for (pugi::xml_node node : section.children("property")) {
-    if (std::strcmp(node.attribute("key").value(), key) == 0)
-      return node.attribute("value").value();
+    if (std::strcmp(node.attribute("key").value(), key) == 0) {
+      const char* value = node.attribute("value").value();
+      refuseControlCharacters(value, std::string("the property ") + key, file);
+      return value;
+    }
   }
   return std::string();
 }
@@ -95,7 +119,7 @@ void MplabXProjectReader::read() {
     stop(source.configurations + " has no configurationDescriptor: not an MPLAB X project");
   const pugi::xml_node conf = chooseConfiguration(descriptor.child("confs"));
   readExclusions(conf);
-  readFolder(descriptor.child("logicalFolder"), root);
+  readFolder(descriptor.child("logicalFolder"), root, 0, 0);
   flagTable.markUsed();
   flagTable.directory = source.projectFolder;
   readSettings(conf);
@@ -115,6 +139,9 @@ void MplabXProjectReader::load(pugi::xml_document& document) {
                                  "conflict, then convert again");
   const pugi::xml_parse_result parsed =
       document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
+  if (parsed.status == pugi::status_out_of_memory)
+    throw AsciiReaderError(AsciiReaderError::OutOfMemory, source.configurations,
+                           OutOfMemoryReason);
   if (!parsed)
     stop(source.configurations + " is not well-formed XML (" + parsed.description() +
          " at byte " + std::to_string(parsed.offset) + "): not an MPLAB X project");
@@ -125,7 +152,7 @@ pugi::xml_node MplabXProjectReader::chooseConfiguration(pugi::xml_node confs) co
   pugi::xml_node chosen;
   const std::string& wanted = settings.configuration;
   for (pugi::xml_node conf : confs.children("conf")) {
-    names.emplace_back(conf.attribute("name").value());
+    names.emplace_back(value(conf.attribute("name"), "the configuration name"));
     if (!chosen && (wanted.empty() || names.back() == wanted))
       chosen = conf;
   }
@@ -146,26 +173,35 @@ pugi::xml_node MplabXProjectReader::chooseConfiguration(pugi::xml_node confs) co
 void MplabXProjectReader::readExclusions(pugi::xml_node conf) {
   for (pugi::xml_node item : conf.children("item")) {
     if (isTrue(item.attribute("ex")))
-      excluded.insert(item.attribute("path").value());
+      excluded.insert(value(item.attribute("path"), "the item path"));
   }
 }
 
 // True when the folder's subtree kept a file. Files directly in a folder
 // the IDE does not build (projectFiles="false") are left out; its nested
 // folders carry their own flag.
-bool MplabXProjectReader::readFolder(pugi::xml_node folder, ProjectGroup& group) {
+// `depth` and `chain` (the length of the names above) are bounded, so the
+// walk, the tree and every path made from it stay small.
+bool MplabXProjectReader::readFolder(pugi::xml_node folder, ProjectGroup& group,
+                                     std::size_t depth, std::size_t chain) {
+  if (depth > MaxFolderDepth)
+    stop(source.configurations + " nests logical folders more than " +
+         std::to_string(MaxFolderDepth) + " deep: not converted");
+  if (chain > MaxFolderChain)
+    stop(source.configurations + " nests logical folders whose names add up to more than " +
+         std::to_string(MaxFolderChain) + " characters, a path no host can make: not converted");
   const bool builds = std::strcmp(folder.attribute("projectFiles").value(), "false") != 0;
   const std::size_t filesBefore = group.files.size();
   bool kept = false;
   for (pugi::xml_node child : folder.children()) {
     if (builds && std::strcmp(child.name(), "itemPath") == 0) {
-      readItem(child.child_value(), group);
+      readItem(value(child.text(), "the item path"), group);
     } else if (std::strcmp(child.name(), "logicalFolder") == 0) {
-      std::string name = child.attribute("displayName").value();
+      std::string name = value(child.attribute("displayName"), "the folder name");
       if (name.empty())
-        name = child.attribute("name").value();
+        name = value(child.attribute("name"), "the folder name");
       auto sub = std::make_unique<ProjectGroup>(name);
-      if (readFolder(child, *sub)) {
+      if (readFolder(child, *sub, depth + 1, chain + name.size() + 1)) {
         group.children.push_back(std::move(sub));
         kept = true;
       }
@@ -187,11 +223,11 @@ void MplabXProjectReader::readItem(const std::string& itemPath, ProjectGroup& gr
 
 void MplabXProjectReader::readSettings(pugi::xml_node conf) {
   const pugi::xml_node tools = conf.child("toolsSet");
-  const std::string toolchain = tools.child_value("languageToolchain");
-  const std::string confName = conf.attribute("name").value();
+  const std::string toolchain = value(tools.child("languageToolchain").text(), "the toolchain");
+  const std::string confName = value(conf.attribute("name"), "the configuration name");
   sections = compilerSections(toolchain);
   rules.compiler = toolchainCompiler(toolchain);
-  rules.device = tools.child_value("targetDevice");
+  rules.device = value(tools.child("targetDevice").text(), "the device");
   const pugi::xml_node cSection =
       sections ? sectionOf(conf, sections->cSection, sections->olderCSection) : pugi::xml_node();
   if (!cSection) {
@@ -207,7 +243,7 @@ void MplabXProjectReader::readSettings(pugi::xml_node conf) {
   flagTable.cppFlags = cppSection ? sectionFlags(cppSection, global) : flagTable.cFlags;
   separateCpp = static_cast<bool>(cppSection);
   fillRootGroup(flagTable.cFlags);
-  if (!listSegments(property(cSection, sections->undefinesKey)).empty())
+  if (!listSegments(property(cSection, sections->undefinesKey, source.configurations)).empty())
     warn("configuration " + confName + " of " + source.configurations +
          " undefines macros (\"" + sections->undefinesKey + "\"); they were not carried over");
   readAdditionalOptions(global, true);
@@ -219,13 +255,13 @@ void MplabXProjectReader::readSettings(pugi::xml_node conf) {
 CompileFlags MplabXProjectReader::sectionFlags(pugi::xml_node section,
                                                pugi::xml_node global) const {
   CompileFlags flags;
-  for (const std::string& segment : listSegments(property(global, sections->globalIncludesKey)))
+  for (const std::string& segment : listSegments(property(global, sections->globalIncludesKey, source.configurations)))
     flags.includePaths.push_back(includeFolder(segment, source.projectFolder));
-  for (const std::string& segment : listSegments(property(section, "extra-include-directories")))
+  for (const std::string& segment : listSegments(property(section, "extra-include-directories", source.configurations)))
     flags.includePaths.push_back(includeFolder(segment, source.projectFolder));
-  for (const std::string& segment : listSegments(property(global, sections->globalMacrosKey)))
+  for (const std::string& segment : listSegments(property(global, sections->globalMacrosKey, source.configurations)))
     flags.definitions.push_back(macroDefinition(segment));
-  for (const std::string& segment : listSegments(property(section, sections->macrosKey)))
+  for (const std::string& segment : listSegments(property(section, sections->macrosKey, source.configurations)))
     flags.definitions.push_back(macroDefinition(segment));
   return flags;
 }
@@ -246,7 +282,7 @@ void MplabXProjectReader::fillRootGroup(const CompileFlags& flags) {
 // every compile line of the section: read with "-sw", counted without.
 void MplabXProjectReader::readAdditionalOptions(pugi::xml_node section, bool everyFile) {
   const std::vector<CompilerSwitch> switches = findCompilerSwitches(
-      splitCommandWords(section.child("appendMe").attribute("value").value()));
+      splitCommandWords(value(section.child("appendMe").attribute("value"), "the additional options")));
   if (!settings.readSwitches) {
     findings.unreadSwitches += switches.size();
     return;
@@ -275,7 +311,7 @@ void MplabXProjectReader::readOverrides(pugi::xml_node conf, pugi::xml_node glob
   for (pugi::xml_node item : conf.children("item")) {
     if (!isTrue(item.attribute("overriding")))
       continue;
-    const std::string path = item.attribute("path").value();
+    const std::string path = value(item.attribute("path"), "the item path");
     const char* sectionName = isCppSource(path) && sections->cppSection != nullptr
                                   ? sections->cppSection
                                   : sections->cSection;
@@ -302,4 +338,11 @@ ProjectModel readMplabXProject(const ConversionSettings& settings, const MplabXS
   }
   mapProjectPaths(settings.pathMap, model);
   return model;
+}
+
+template <typename Node>
+std::string MplabXProjectReader::value(Node node, const char* what) const {
+  const char* text = node.as_string();
+  refuseControlCharacters(text, what, source.configurations);
+  return text;
 }

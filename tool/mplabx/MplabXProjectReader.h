@@ -38,7 +38,12 @@ private:
   [[noreturn]] void stop(const std::string& reason) const;
   pugi::xml_node chooseConfiguration(pugi::xml_node confs) const;
   void readExclusions(pugi::xml_node conf);
-  bool readFolder(pugi::xml_node folder, ProjectGroup& group);
+  bool readFolder(pugi::xml_node folder, ProjectGroup& group, std::size_t depth,
+                  std::size_t chain);
+  // An attribute's or element's text; raises AsciiReaderError when it holds
+  // a control character other than TAB. `what` names it in the reason.
+  template <typename Node>
+  std::string value(Node node, const char* what) const;
   void readItem(const std::string& itemPath, ProjectGroup& group);
   void readSettings(pugi::xml_node conf);
   CompileFlags sectionFlags(pugi::xml_node section, pugi::xml_node global) const;

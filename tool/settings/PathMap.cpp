@@ -35,12 +35,19 @@ std::string::size_type matchedLength(const std::string& path, const std::string&
 
 }  // namespace
 
-bool PathMap::add(const std::string& value) {
+std::string PathMap::target(const std::string& value) {
   const std::string::size_type equals = value.find('=');
-  if (equals == std::string::npos || equals == 0 || equals + 1 == value.size())
+  if (equals == std::string::npos || equals == 0)
+    return std::string();
+  return platform::pathArgument(value.substr(equals + 1));
+}
+
+bool PathMap::add(const std::string& value, const std::string& currentDirectory) {
+  const std::string to = target(value);
+  if (to.empty())
     return false;
-  rules.push_back(Rule{value, value.substr(0, equals),
-                       makeAbsolutePath(platform::pathArgument(value.substr(equals + 1)))});
+  rules.push_back(Rule{value, value.substr(0, value.find('=')),
+                       makeAbsolutePath(to, currentDirectory)});
   return true;
 }
 

@@ -11,8 +11,12 @@
 class PathMap {
 public:
   // Adds one "FROM=TO" value; false, adding nothing, when FROM or TO is
-  // empty. TO is a path argument of this host, made absolute.
-  bool add(const std::string& value);
+  // empty. TO is a path argument of this host, made absolute against
+  // `currentDirectory` (the one read once for the whole command line).
+  bool add(const std::string& value, const std::string& currentDirectory);
+
+  // The TO of a "FROM=TO" value as a path argument; empty without one.
+  static std::string target(const std::string& value);
   bool empty() const { return rules.empty(); }
 
   // Replaces the first FROM that `path` begins with at a component

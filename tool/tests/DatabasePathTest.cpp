@@ -61,13 +61,13 @@ TEST(DatabasePath, LetterCaseIsTakenFromDiskWhereExactlyOneEntryMatches) {
 
 TEST(PathMap, FirstFromThatStartsThePathAtAComponentBoundaryIsReplaced) {
   PathMap map;
-  EXPECT_FALSE(map.add("no-equals"));
-  EXPECT_FALSE(map.add("=\\to"));
-  EXPECT_FALSE(map.add("C:\\from="));
-  ASSERT_TRUE(map.add("C:\\C32=\\opt\\c32"));
-  ASSERT_TRUE(map.add("c:/c32/lib=\\never"));
-  ASSERT_TRUE(map.add("\\work\\p\\..\\MMB\\=\\work\\MMB\\"));
-  ASSERT_TRUE(map.add("\\unused=\\x"));
+  EXPECT_FALSE(map.add("no-equals", "\\cwd"));
+  EXPECT_FALSE(map.add("=\\to", "\\cwd"));
+  EXPECT_FALSE(map.add("C:\\from=", "\\cwd"));
+  ASSERT_TRUE(map.add("C:\\C32=\\opt\\c32", "\\cwd"));
+  ASSERT_TRUE(map.add("c:/c32/lib=\\never", "\\cwd"));
+  ASSERT_TRUE(map.add("\\work\\p\\..\\MMB\\=\\work\\MMB\\", "\\cwd"));
+  ASSERT_TRUE(map.add("\\unused=\\x", "\\cwd"));
   const std::pair<std::string, std::string> cases[] = {
       {"C:\\C32\\lib\\SDMMC.c", "\\opt\\c32\\lib\\SDMMC.c"},
       {"c:/c32", "\\opt\\c32"},
