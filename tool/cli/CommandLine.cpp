@@ -155,10 +155,11 @@ int convert(const std::vector<std::string>& arguments) {
   ConversionSettings settings;
   settings.sourceProject = absoluteArgument(arguments[0], currentDirectory);
   settings.destFolder = absoluteArgument(arguments[1], currentDirectory);
-  settings.projectName = defaultName(settings.sourceProject);
+  const ProjectSource source = findProjectSource(settings.sourceProject);
+  settings.projectName = defaultName(settings.sourceProject, source);
   if (!applyOptions(arguments, settings, currentDirectory))
     return 1;
-  return ProjectConverter(std::move(settings)).run();
+  return ProjectConverter(std::move(settings), source).run();
 }
 
 bool isCompilerPersonality(const OptionWord& option) {

@@ -136,10 +136,11 @@ std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
 }
 
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const DatabaseRules& rules, const std::string& path) {
+                              const DatabaseRules& rules, const std::string& path,
+                              OutputGuard& guard) {
   DatabaseTally tally;
   std::string firstConverted;
-  TextFileWriter out(path);
+  TextFileWriter out(path, guard);
   printLine("  Creating Compilation Database - " + path);
   ArrayPunctuation punctuation;
   // Each entry is written as soon as it is made, so the database never has

@@ -10,6 +10,7 @@
 
 #include "database/DatabaseEntry.h"
 
+class OutputGuard;
 class ProjectGroup;
 
 // Takes each command as it is made; it may change it (DatabaseTally does).
@@ -44,6 +45,7 @@ std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
 // leaving out the sources that are not on this machine. Raises IOERROR
 // CannotWriteFile.
 void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourceProject,
-                              const DatabaseRules& rules, const std::string& path);
+                              const DatabaseRules& rules, const std::string& path,
+                              OutputGuard& guard);
 
 #endif

@@ -1,6 +1,7 @@
 #include "database/DatabaseEntry.h"
 
 #include "io/Console.h"
+#include "io/Errors.h"
 #include "database/DatabasePath.h"
 #include "model/ProjectGroup.h"
 #include "text/ToolPath.h"
@@ -10,8 +11,15 @@ namespace {
 
 const char MapHint[] = "-map FROM=TO points a folder written on another machine at this one";
 
+// Only a source the host says is not there is missing; one it cannot
+// examine stops the run rather than drop out of the database unseen.
 bool missingOnHost(const std::string& hostPath) {
-  return (isDrivePath(hostPath) && !platform::hasDrives()) || !platform::exists(hostPath);
+  if (isDrivePath(hostPath) && !platform::hasDrives())
+    return true;
+  const platform::PathState state = platform::pathState(hostPath);
+  if (state == platform::PathState::Unknown)
+    throw IOERROR(IOERROR::CannotExamine, hostPath, platform::lastFailure());
+  return state == platform::PathState::Absent;
 }
 
 }  // namespace

@@ -16,14 +16,23 @@
 #include "platform/Platform.h"
 #include "tarn/GroupWriter.h"
 
-std::string defaultName(const std::string& sourceProject) {
-  MplabXSource source;
-  if (findMplabXSource(sourceProject, source))
-    return mplabXProjectName(source.projectFolder);
+ProjectSource findProjectSource(const std::string& sourceProject) {
+  ProjectSource source;
+  source.mplabX = findMplabXSource(sourceProject, source.mplabXSource);
+  return source;
+}
+
+std::string defaultName(const std::string& sourceProject, const ProjectSource& source) {
+  if (source.mplabX)
+    return mplabXProjectName(source.mplabXSource.projectFolder);
   return defaultProjectName(sourceProject);
 }
 
-ProjectConverter::ProjectConverter(ConversionSettings settings) : settings(std::move(settings)) {}
+ProjectConverter::ProjectConverter(ConversionSettings settings, const ProjectSource& source)
+    : settings(std::move(settings)), source(source) {}
+
+ProjectConverter::ProjectConverter(ConversionSettings given)
+    : settings(std::move(given)), source(findProjectSource(settings.sourceProject)) {}
 
 int ProjectConverter::run() {
   try {
@@ -58,9 +67,8 @@ void ProjectConverter::checkCompilerPersonality() const {
 }
 
 ProjectModel ProjectConverter::readProject() const {
-  MplabXSource source;
-  if (findMplabXSource(settings.sourceProject, source))
-    return readMplabXProject(settings, source);
+  if (source.mplabX)
+    return readMplabXProject(settings, source.mplabXSource);
   return readMcpProject(settings);
 }
 
@@ -71,7 +79,8 @@ int ProjectConverter::writeProject(const ProjectModel& model) const {
   const std::string& database = settings.compilationDatabase;
   if (!database.empty()) {
     reportingOutOfMemory(database, [&] {
-      writeCompilationDatabase(*model.rootGroup, settings.sourceProject, model.rules, database);
+      writeCompilationDatabase(*model.rootGroup, settings.sourceProject, model.rules, database,
+                               plan.outputs());
     });
   }
   printLine("Tarn/Tarn++ Project Completed!");

@@ -8,10 +8,22 @@
 #include <string>
 
 #include "model/ProjectModel.h"
+#include "mplabx/MplabXSource.h"
 #include "settings/ConversionSettings.h"
+
+// What the source argument names, found out once a run: the default name
+// and the reader both follow it.
+struct ProjectSource {
+  bool mplabX = false;
+  MplabXSource mplabXSource;
+};
+
+ProjectSource findProjectSource(const std::string& sourceProject);
 
 class ProjectConverter {
 public:
+  ProjectConverter(ConversionSettings settings, const ProjectSource& source);
+  // Finds out what the settings' source names.
   explicit ProjectConverter(ConversionSettings settings);
 
   ProjectConverter(const ProjectConverter&) = delete;
@@ -32,10 +44,11 @@ public:
 
 private:
   const ConversionSettings settings;
+  const ProjectSource source;
 };
 
 // The project name used without "-pn": an MPLAB X project's folder name
 // less ".X", an .mcp file's name cut before its last dot.
-std::string defaultName(const std::string& sourceProject);
+std::string defaultName(const std::string& sourceProject, const ProjectSource& source);
 
 #endif

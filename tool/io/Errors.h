@@ -34,7 +34,9 @@ class IOERROR {
 public:
   // OutputIsInput: a file the run would write is one of its inputs or
   // another of its outputs; it is reported as a file that cannot be written.
-  enum { CannotCreateDirectory = 1, CannotWriteFile = 2, OutputIsInput = 3 };
+  // CannotExamine: whether something stands at the path could not be told,
+  // so what the run makes of it cannot be decided.
+  enum { CannotCreateDirectory = 1, CannotWriteFile = 2, OutputIsInput = 3, CannotExamine = 4 };
 
   // `reason` is what standard error says after the path: the system's word
   // for the failure, or the rule the path breaks.

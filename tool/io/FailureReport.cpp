@@ -30,6 +30,11 @@ void reportReadFailure(const std::string& sourceProject, const AsciiReaderError&
 
 void reportWriteFailure(const IOERROR& error) {
   const std::string path = error.getPath();
+  if (error.getCode() == IOERROR::CannotExamine) {
+    reportError("cannot examine " + displayPath(path) + ": " + writeReason(error));
+    printLine("Could not open file: " + path);
+    return;
+  }
   if (error.getCode() == IOERROR::CannotCreateDirectory) {
     reportError("cannot create folder " + displayPath(path) + ": " + writeReason(error));
     printLine("Could not create directory: " + path);

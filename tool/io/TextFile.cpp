@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "io/Errors.h"
+#include "io/OutputGuard.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -13,11 +14,8 @@ const std::string::size_type BufferLimit = 1 << 16;
 
 }  // namespace
 
-TextFileWriter::TextFileWriter(const std::string& path)
-    : path(path), file(platform::openForWriting(path)) {
-  if (file == nullptr)
-    throw IOERROR(IOERROR::CannotWriteFile, path, platform::lastFailure());
-}
+TextFileWriter::TextFileWriter(const std::string& path, OutputGuard& guard)
+    : path(path), file(guard.open(path)) {}
 
 TextFileWriter::~TextFileWriter() {
   if (file == nullptr)

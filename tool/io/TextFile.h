@@ -11,6 +11,8 @@
 
 #include "io/Errors.h"
 
+class OutputGuard;
+
 // The byte that ends a text file: nothing behind it is read.
 const int EndOfTextFile = 0x1A;
 
@@ -22,8 +24,9 @@ const int EndOfTextFile = 0x1A;
 // write, flush or close is raised as IOERROR CannotWriteFile with the path.
 class TextFileWriter {
 public:
-  // Raises IOERROR CannotWriteFile when the file cannot be created.
-  explicit TextFileWriter(const std::string& path);
+  // Opens the file through `guard`, which raises IOERROR when it cannot be
+  // created or is one the run must not replace.
+  TextFileWriter(const std::string& path, OutputGuard& guard);
   ~TextFileWriter();
 
   TextFileWriter(const TextFileWriter&) = delete;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "io/Errors.h"
 #include "model/FileFlags.h"
 #include "model/ProjectGroup.h"
 #include "platform/Platform.h"
@@ -27,6 +28,15 @@ void collectFolders(const ProjectGroup& group, std::vector<std::string>& folders
     collectFolders(*child, folders, seen);
 }
 
+// A join the host cannot examine stops the run: the personality would
+// silently lack a folder MPLAB searched.
+bool folderExists(const std::string& path) {
+  const platform::PathState state = platform::pathState(path);
+  if (state == platform::PathState::Unknown)
+    throw IOERROR(IOERROR::CannotExamine, path, platform::lastFailure());
+  return state == platform::PathState::Present;
+}
+
 }  // namespace
 
 std::vector<std::string> sourceFolders(const ProjectGroup& root) {
@@ -47,7 +57,7 @@ std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
     for (const std::string& folder : folders) {
       const std::string join = folder + "\\" + include.item;
       const std::string clean = cleanToolPath(join);
-      if (listed(cleaned, clean) || !platform::exists(join))
+      if (listed(cleaned, clean) || !folderExists(join))
         continue;
       cleaned.push_back(clean);
       joins.push_back(join);

@@ -324,6 +324,8 @@ void MplabXProjectReader::readOverrides(pugi::xml_node conf, pugi::xml_node glob
 }
 
 ProjectModel readMplabXProject(const ConversionSettings& settings, const MplabXSource& source) {
+  if (!source.failure.empty())
+    throw AsciiReaderError(AsciiReaderError::CannotOpen, source.configurations, source.failure);
   ProjectModel model;
   try {
     model.rootGroup = std::make_unique<ProjectGroup>(mplabXProjectName(source.projectFolder));

@@ -46,10 +46,13 @@ bool findMplabXSource(const std::string& source, MplabXSource& found) {
   }
   const std::string folder = isPathSeparator(path.back()) ? path.substr(0, path.size() - 1) : path;
   const std::string configurations = folder + "\\nbproject\\configurations.xml";
-  if (!platform::exists(configurations))
+  const platform::PathState state = platform::pathState(configurations);
+  if (state == platform::PathState::Absent)
     return false;
   found.projectFolder = folder;
   found.configurations = configurations;
+  if (state == platform::PathState::Unknown)
+    found.failure = platform::lastFailure();
   return true;
 }
 

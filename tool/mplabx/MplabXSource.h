@@ -11,6 +11,9 @@ struct MplabXSource {
   std::string projectFolder;
   // Its nbproject\configurations.xml.
   std::string configurations;
+  // Why the host could not tell whether `configurations` exists; empty
+  // when it could. Reading the project then stops with this reason.
+  std::string failure;
 };
 
 // True when `source` (an absolute tool path) names an MPLAB X project: a

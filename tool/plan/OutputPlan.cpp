@@ -1,7 +1,8 @@
 // Before anything is made, the outputs of a run are checked: none may be
 // one of its inputs, none may be another of its outputs (the later would
 // silently replace the earlier), and the host must be able to hold every
-// name the run creates.
+// name the run creates. The same holds again when each file is opened
+// (OutputGuard), against whatever changed in between.
 
 #include "plan/OutputPlan.h"
 
@@ -38,29 +39,46 @@ std::vector<std::pair<std::string, std::string::size_type>> components(const std
   return parts;
 }
 
-// A path as the host would find it, for paths that do not exist yet:
-// "." parts and doubled separators dropped, letter case folded where the
-// host ignores it. ".." stays: a link on the way may lead elsewhere.
-std::string cleaned(const std::string& path) {
-  std::string result;
-  for (std::string::size_type i = 0; i < path.size() && isPathSeparator(path[i]); ++i)
-    result += '\\';
-  for (const auto& part : components(path)) {
-    if (part.first.empty() || part.first == ".")
-      continue;
-    if (!result.empty() && result.back() != '\\')
-      result += '\\';
-    result += part.first;
-  }
-  return platform::namesIgnoreCase() ? toUpperAscii(result) : result;
+// Where a path lands: through the links that exist on its way, with ".."
+// applied to the folders the run is still to make as it will apply to them,
+// in one letter case where the destination ignores case.
+std::string landing(const std::string& path, bool ignoreCase, bool input) {
+  std::string resolved;
+  if (!platform::resolvedPath(path, resolved))
+    throw IOERROR(input ? IOERROR::CannotExamine : IOERROR::CannotWriteFile, path,
+                  platform::lastFailure());
+  return ignoreCase ? toUpperAscii(resolved) : resolved;
 }
 
-// By identity where both exist, so two spellings or a link are caught;
-// by the cleaned text where either is still to be made.
-bool sameTarget(const std::string& first, const std::string& second) {
-  if (platform::exists(first) && platform::exists(second))
-    return platform::sameFile(first, second);
-  return cleaned(first) == cleaned(second);
+platform::PathState examined(const std::string& path, platform::FileIdentity& identity,
+                             bool input) {
+  const platform::PathState state = platform::identityOf(path, identity);
+  if (state == platform::PathState::Unknown)
+    throw IOERROR(input ? IOERROR::CannotExamine : IOERROR::CannotWriteFile, path,
+                  platform::lastFailure());
+  return state;
+}
+
+// By identity where both exist, so two spellings, a link or a letter case
+// the file system ignores are caught; by where each lands otherwise.
+bool sameTarget(const std::string& output, const std::string& other, bool otherIsInput,
+                bool ignoreCase) {
+  platform::FileIdentity one;
+  platform::FileIdentity two;
+  const bool outputExists = examined(output, one, false) == platform::PathState::Present;
+  if (outputExists && examined(other, two, otherIsInput) == platform::PathState::Present)
+    return one == two;
+  return landing(output, ignoreCase, false) == landing(other, ignoreCase, otherIsInput);
+}
+
+// A file the run keeps when it holds bytes: a failing test is no answer.
+bool holdsContent(const std::string& path) {
+  const platform::PathState state = platform::contentState(path);
+  if (state == platform::PathState::Unknown)
+    throw IOERROR(IOERROR::CannotWriteFile, path,
+                  "cannot tell whether it holds the user's own content: " +
+                      platform::lastFailure());
+  return state == platform::PathState::Present;
 }
 
 // Refuses a name the run creates below `base` that the host cannot hold.
@@ -127,7 +145,7 @@ private:
   }
 
   void addDefault(const std::string& path, const std::string& role) {
-    add(path, role, !platform::hasContent(path));
+    add(path, role, !holdsContent(path));
   }
 
   void addOwn(const ProjectGroup& group, const std::string& groupFolder) {
@@ -154,22 +172,31 @@ private:
 OutputPlan::OutputPlan(const ConversionSettings& settings, const ProjectModel& model)
     : settings(settings), model(model) {}
 
-void OutputPlan::refuseUnsafeOutputs() const {
+void OutputPlan::refuseUnsafeOutputs() {
   const std::vector<PlannedFile> outputs = PlannedFiles(settings, *model.rootGroup).files();
+  // The file named as the project is an input too when the reader read
+  // another (nbproject\private\configurations.xml stands for the public one).
   const PlannedFile inputs[] = {
       {model.input, "MPLAB project file", false},
+      {settings.sourceProject == model.input ? std::string() : settings.sourceProject,
+       "MPLAB project file named", false},
       {settings.compilerPersonality, "compiler personality (-cp)", false},
       {settings.messagePersonality, "message personality (-mp)", false},
       {settings.analyserPersonality, "analyser personality (-ap)", false}};
+  for (const PlannedFile& input : inputs)
+    guard.addInput(input.path, input.role);
+  const bool ignoreCase = platform::folderIgnoresCase(settings.destFolder);
   for (std::size_t later = 0; later < outputs.size(); ++later) {
     const PlannedFile& output = outputs[later];
     for (const PlannedFile& input : inputs) {
-      if (output.written && !input.path.empty() && sameTarget(output.path, input.path))
+      if (output.written && !input.path.empty() &&
+          sameTarget(output.path, input.path, true, ignoreCase))
         refuse(output, input, "an input of this run");
     }
     for (std::size_t earlier = 0; earlier < later; ++earlier) {
       const PlannedFile& other = outputs[earlier];
-      if ((output.written || other.written) && sameTarget(output.path, other.path))
+      if ((output.written || other.written) &&
+          sameTarget(output.path, other.path, false, ignoreCase))
         refuse(output, other, "made earlier in this run");
     }
   }
@@ -178,10 +205,18 @@ void OutputPlan::refuseUnsafeOutputs() const {
 bool OutputPlan::pathExists(const std::string& path) {
   if (existingPaths.count(path) != 0)
     return true;
-  if (!platform::exists(path))
+  const platform::PathState state = platform::pathState(path);
+  if (state == platform::PathState::Unknown)
+    throw IOERROR(IOERROR::CannotWriteFile, path,
+                  "cannot tell whether it exists: " + platform::lastFailure());
+  if (state == platform::PathState::Absent)
     return false;
   existingPaths.insert(path);
   return true;
+}
+
+bool OutputPlan::holdsUserContent(const std::string& path) const {
+  return holdsContent(path);
 }
 
 void OutputPlan::notePathMade(const std::string& path) {

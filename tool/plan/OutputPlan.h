@@ -8,6 +8,8 @@
 #include <string>
 #include <unordered_set>
 
+#include "io/OutputGuard.h"
+
 class ConversionSettings;
 struct ProjectModel;
 
@@ -21,12 +23,20 @@ public:
   // Before anything is created: raises IOERROR OutputIsInput for the first
   // file the run would write that is one of its inputs or an earlier output,
   // and IOERROR for the first name it would create that the host cannot
-  // hold.
-  void refuseUnsafeOutputs() const;
+  // hold. Records the inputs with the guard, which checks each file again
+  // when it is opened.
+  void refuseUnsafeOutputs();
+
+  // What every file of the run is opened through.
+  OutputGuard& outputs() { return guard; }
 
   // True when anything stands at `path`. A path found or made once is not
-  // tested again: a run never removes anything.
+  // tested again: a run never removes anything. Raises IOERROR
+  // CannotWriteFile when the host cannot tell.
   bool pathExists(const std::string& path);
+  // True when `path` is a file holding bytes, which the run keeps. Raises
+  // IOERROR CannotWriteFile when the host cannot tell.
+  bool holdsUserContent(const std::string& path) const;
   void notePathMade(const std::string& path);
   // True the first time a default personality file is asked for: each is
   // made once a run, by the first group that names it.
@@ -37,6 +47,7 @@ private:
   const ProjectModel& model;
   std::unordered_set<std::string> existingPaths;
   std::unordered_set<std::string> madeDefaults;
+  OutputGuard guard;
 };
 
 #endif

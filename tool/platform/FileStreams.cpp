@@ -34,6 +34,9 @@ bool refused(HostCall call, const std::string& path) {
 }
 
 std::string lastFailure() {
+  if (errno == NotRegularFile)
+    return "not a regular file (a pipe, a device or a socket), which a run would wait on for "
+           "ever";
   return std::strerror(errno);
 }
 

@@ -21,6 +21,10 @@ bool faultInjected(HostCall call, const std::string& path);
 // (errno EINVAL), which would cut it short there, or a fault is injected.
 bool refused(HostCall call, const std::string& path);
 
+// errno for a file that is not a regular one (a pipe, a device, a socket);
+// lastFailure() words it, since no system message does.
+const int NotRegularFile = -1000;
+
 }  // namespace platform
 
 #endif

@@ -5,6 +5,7 @@
 // through here. Paths given to these functions are the tool's own
 // backslash-separated text; each platform file maps them onto its host.
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -28,8 +29,47 @@ bool changeDrive(const std::string& drive);
 // Makes `directory` the current directory again after changeDrive.
 void restoreDirectory(const std::string& directory);
 
-// True when anything (file or folder) exists at `path`.
+// True when anything (file or folder) exists at `path`. For the tests that
+// decide what a run writes or keeps, use pathState: a failing test is not
+// absence.
 bool exists(const std::string& path);
+
+enum class PathState { Absent, Present, Unknown };
+
+// What stands at `path`, links followed. Absent only when the host says
+// nothing does (no such entry, or a file where a folder was named on the
+// way); Unknown on any other failure, lastFailure() saying why.
+PathState pathState(const std::string& path);
+
+// Present when `path` is a regular file holding bytes; Absent when nothing,
+// an empty file or something other than a regular file stands there;
+// Unknown as for pathState.
+PathState contentState(const std::string& path);
+
+// What names one file whatever path leads to it: device and inode, or
+// volume serial and file index.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  bool operator==(const FileIdentity& other) const {
+    return volume == other.volume && index == other.index;
+  }
+};
+
+// The identity of what stands at `path`, links followed; the state as for
+// pathState.
+PathState identityOf(const std::string& path, FileIdentity& identity);
+
+// `path` (absolute, tool form) as the host will reach it: the components
+// that exist through their symbolic links, the rest (folders still to be
+// made) with "." and ".." applied as they will apply to real folders. False,
+// lastFailure() saying why, when a component cannot be examined.
+bool resolvedPath(const std::string& path, std::string& resolved);
+
+// True when the file system that holds `folder` takes two names that
+// differ only in ASCII letter case for one file. Found out from the folder
+// itself, not from the host.
+bool folderIgnoresCase(const std::string& folder);
 
 // True when the host's paths start with drive letters ("C:\").
 bool hasDrives();
@@ -46,12 +86,18 @@ enum class MakeDirectoryResult { Made, AlreadyExists, Failed };
 // anything, file or folder, stands at `path`.
 MakeDirectoryResult makeDirectory(const std::string& path);
 
-// Opens a file for reading in binary mode. A folder counts as a file that
-// cannot be opened. Null on failure.
+// Opens a regular file for reading in binary mode. A folder, a pipe, a
+// device or a socket counts as a file that cannot be opened, so a run never
+// waits on one. Null on failure.
 std::FILE* openForReading(const std::string& path);
 
-// Creates or truncates a file for writing in binary mode. Null on failure.
-std::FILE* openForWriting(const std::string& path);
+// Opens a file for writing in binary mode, creating it when absent but not
+// truncating it, and gives its identity: the caller compares that with the
+// run's inputs and calls truncateFile only then. Null on failure. A device
+// or a pipe (with a reader) may be written to; one has no identity to
+// compare beyond its own.
+std::FILE* openForWriting(const std::string& path, FileIdentity& identity);
+bool truncateFile(std::FILE* file);
 
 // Reads up to `size` bytes of a file opened by openForReading; `size`
 // becomes the number read. False on a read error (not at the file's end).
@@ -71,23 +117,23 @@ std::string lastFailure();
 // a path, no separator), or empty when it can.
 std::string nameRule(const std::string& component);
 
-// True when the host takes two names that differ only in letter case for
-// one file.
-bool namesIgnoreCase();
-
-// True when both paths name one existing file or folder, whatever their
-// spelling: same device and inode, or same volume and file index.
-bool sameFile(const std::string& first, const std::string& second);
-
-// True when `path` is a regular file of more than zero bytes.
-bool hasContent(const std::string& path);
 
 // Makes standard output and standard error carry the tool's bytes unchanged, and makes a
 // reader that goes away unable to end the run.
 void prepareConsole();
 
 // The host calls a test can make fail.
-enum class HostCall { OpenForReading, OpenForWriting, MakeDirectory, Read, Write, Flush, Close };
+enum class HostCall {
+  OpenForReading,
+  OpenForWriting,
+  MakeDirectory,
+  Read,
+  Write,
+  Flush,
+  Close,
+  // pathState, contentState and identityOf.
+  Stat
+};
 
 // Asked before each such call with the call's path (empty for Read, Write,
 // Flush and Close); the call fails when it returns true. Only test programs set

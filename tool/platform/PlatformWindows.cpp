@@ -36,19 +36,42 @@ int driveNumber(char letter) {
   return 0;
 }
 
+platform::FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& info) {
+  return platform::FileIdentity{
+      info.dwVolumeSerialNumber,
+      (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+// Only "no such file or folder" is absence; errno carries the rest.
+platform::PathState stateOfError(DWORD error) {
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+      error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH || error == ERROR_BAD_PATHNAME)
+    return platform::PathState::Absent;
+  errno = error == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return platform::PathState::Unknown;
+}
+
 // The file's volume serial number and file index, which together name it
 // whatever path leads to it. Folders are opened too (backup semantics).
-bool identity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+platform::PathState describe(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
   if (platform::holdsNul(path))
-    return false;
+    return platform::PathState::Absent;
+  if (platform::faultInjected(platform::HostCall::Stat, path))
+    return platform::PathState::Unknown;
   const HANDLE handle = CreateFileA(path.c_str(), 0,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
-    return false;
+    return stateOfError(GetLastError());
   const bool known = GetFileInformationByHandle(handle, &info) != 0;
+  const DWORD error = GetLastError();
   CloseHandle(handle);
-  return known;
+  return known ? platform::PathState::Present : stateOfError(error);
+}
+
+// A pipe, a console or a device opens like a file but never ends.
+bool onDisk(int fd) {
+  return GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(fd))) == FILE_TYPE_DISK;
 }
 
 }  // namespace
@@ -95,6 +118,59 @@ bool exists(const std::string& path) {
   return !holdsNul(path) && _access(path.c_str(), 0) == 0;
 }
 
+PathState pathState(const std::string& path) {
+  BY_HANDLE_FILE_INFORMATION info;
+  return describe(path, info);
+}
+
+PathState contentState(const std::string& path) {
+  BY_HANDLE_FILE_INFORMATION info;
+  const PathState state = describe(path, info);
+  if (state != PathState::Present)
+    return state;
+  const bool file = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  return file && (info.nFileSizeHigh != 0 || info.nFileSizeLow != 0) ? PathState::Present
+                                                                     : PathState::Absent;
+}
+
+PathState identityOf(const std::string& path, FileIdentity& identity) {
+  BY_HANDLE_FILE_INFORMATION info;
+  const PathState state = describe(path, info);
+  if (state == PathState::Present)
+    identity = identityFrom(info);
+  return state;
+}
+
+// Windows itself applies "." and ".." to a path's text before it looks at
+// the disk, so the full path name is where the path lands.
+bool resolvedPath(const std::string& path, std::string& resolved) {
+  if (holdsNul(path)) {
+    resolved = path;
+    return true;
+  }
+  std::string buffer(MAX_PATH, '\0');
+  DWORD size = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), &buffer[0],
+                                nullptr);
+  if (size >= buffer.size()) {
+    buffer.resize(size);
+    size = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), &buffer[0], nullptr);
+  }
+  if (size == 0 || size >= buffer.size()) {
+    errno = EINVAL;
+    return false;
+  }
+  buffer.resize(size);
+  resolved = buffer;
+  return true;
+}
+
+// NTFS, FAT and SMB shares all ignore case as Windows uses them; a folder
+// set case-sensitive by hand is the rare exception, and the identity check
+// at every open still tells its files apart.
+bool folderIgnoresCase(const std::string&) {
+  return true;
+}
+
 bool hasDrives() {
   return true;
 }
@@ -125,35 +201,49 @@ MakeDirectoryResult makeDirectory(const std::string& path) {
 std::FILE* openForReading(const std::string& path) {
   if (refused(HostCall::OpenForReading, path))
     return nullptr;
-  return _fsopen(path.c_str(), "rb", _SH_DENYNO);
+  std::FILE* file = _fsopen(path.c_str(), "rb", _SH_DENYNO);
+  if (file != nullptr && !onDisk(_fileno(file))) {
+    std::fclose(file);
+    errno = NotRegularFile;
+    return nullptr;
+  }
+  return file;
 }
 
-std::FILE* openForWriting(const std::string& path) {
+std::FILE* openForWriting(const std::string& path, FileIdentity& identity) {
   if (refused(HostCall::OpenForWriting, path))
     return nullptr;
-  return _fsopen(path.c_str(), "wb", _SH_DENYNO);
+  // "r+" would not create it; opened without _O_TRUNC, it keeps its bytes
+  // until the caller has checked what it is.
+  const int fd = _sopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT,
+                        _SH_DENYNO, _S_IREAD | _S_IWRITE);
+  if (fd < 0)
+    return nullptr;
+  BY_HANDLE_FILE_INFORMATION info;
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+  int error = 0;
+  info = BY_HANDLE_FILE_INFORMATION();
+  if (onDisk(fd) && GetFileInformationByHandle(handle, &info) == 0)
+    error = EIO;
+  std::FILE* file = error == 0 ? _fdopen(fd, "wb") : nullptr;
+  if (file == nullptr) {
+    if (error == 0)
+      error = errno;
+    _close(fd);
+    errno = error;
+    return nullptr;
+  }
+  identity = identityFrom(info);
+  return file;
+}
+
+bool truncateFile(std::FILE* file) {
+  // A device or a pipe named as an output has nothing to empty.
+  return !onDisk(_fileno(file)) || _chsize_s(_fileno(file), 0) == 0;
 }
 
 std::string nameRule(const std::string& component) {
   return windowsNameRule(component);
-}
-
-bool namesIgnoreCase() {
-  return true;
-}
-
-bool sameFile(const std::string& first, const std::string& second) {
-  BY_HANDLE_FILE_INFORMATION one;
-  BY_HANDLE_FILE_INFORMATION other;
-  return identity(first, one) && identity(second, other) &&
-         one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
-         one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
-}
-
-bool hasContent(const std::string& path) {
-  struct _stat64 info;
-  return !holdsNul(path) && _stat64(path.c_str(), &info) == 0 &&
-         (info.st_mode & _S_IFMT) == _S_IFREG && info.st_size > 0;
 }
 
 // Windows has no SIGPIPE: a write to a closed pipe fails and is ignored.

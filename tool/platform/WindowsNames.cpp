@@ -31,6 +31,9 @@ std::string windowsNameRule(const std::string& component) {
   if (isDeviceName(component))
     return "\"" + component + "\" is a device name on Windows (CON, PRN, AUX, NUL, COM1-9, "
            "LPT1-9, with any extension), so no file or folder can have it";
+  if (component.find(':') != std::string::npos)
+    return "\"" + component + "\" holds a \":\", which on Windows names a data stream of a "
+           "file, not a file or folder";
   const char last = component.back();
   if (last == '.' || last == ' ')
     return "\"" + component + "\" ends in a " + (last == '.' ? "dot" : "blank") +

@@ -4,6 +4,7 @@
 #include "io/Errors.h"
 #include "io/TextFile.h"
 #include "model/ProjectModel.h"
+#include "plan/OutputPlan.h"
 #include "platform/Platform.h"
 #include "settings/ConversionSettings.h"
 #include "tarn/Directories.h"
@@ -34,7 +35,7 @@ void writeProjectFile(const ConversionSettings& settings, const ProjectModel& mo
   GroupWriter writer(settings, personalities);
   const std::string path = settings.projectFilePath();
   reportingOutOfMemory(path, [&] {
-    TextFileWriter out(path);
+    TextFileWriter out(path, plan.outputs());
     printLine("Creating Tarn/Tarn++ Project ...");
     out.writeLine("VersionTag45");
     writer.writeGroup(*model.rootGroup, out, "",

@@ -65,9 +65,9 @@ std::string Personalities::makeEmptyDefault(const std::string& extension, TextFi
     return path;
   out.flush();
   ensureDirectory(settings.getDestFolder() + "\\person\\");
-  if (platform::hasContent(path))
+  if (plan.holdsUserContent(path))
     return path;
-  TextFileWriter file(path);
+  TextFileWriter file(path, plan.outputs());
   file.close();
   return path;
 }
@@ -106,7 +106,7 @@ std::string Personalities::inheritedAnalyserFile(const std::string& relativePath
 }
 
 void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const std::string& path) {
-  TextFileWriter file(path);
+  TextFileWriter file(path, plan.outputs());
   for (const std::string& includePath : group.includePaths)
     file.writeLine("-i \"" + includePath + "\"");
   for (const auto& define : group.defines) {
@@ -124,7 +124,7 @@ void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const st
 
 void Personalities::createSharedAnalyserFile(const std::string& path) {
   ensureDirectory(settings.getDestFolder() + "\\person\\");
-  TextFileWriter file(path);
+  TextFileWriter file(path, plan.outputs());
   appendAnalyserTemplate(file);
   file.close();
   plan.notePathMade(path);

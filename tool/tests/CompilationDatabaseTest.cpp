@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "database/CompilationDatabase.h"
+#include "io/OutputGuard.h"
 #include "model/ProjectGroup.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
@@ -149,7 +150,8 @@ TEST(CompilationDatabase, WritesTheSourcesOnThisMachineAndWarnsOnceAboutEachOmis
   rules.compiler = CompilerFamily::C18;
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
-  writeCompilationDatabase(tree.root(), Source, rules, path);
+  OutputGuard guard;
+  writeCompilationDatabase(tree.root(), Source, rules, path, guard);
   const std::string errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "  Creating Compilation Database - " + path + "\n");

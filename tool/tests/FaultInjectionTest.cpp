@@ -1,5 +1,5 @@
 // Fails each host call of a conversion in turn (every open, directory
-// creation, write, flush and close) and checks the outcome the user sees:
+// creation, existence test, write, flush and close) and checks the outcome the user sees:
 // the status and the last console line, and that no input lost a byte. The
 // calls are counted on a clean run first, so every one of them is failed
 // whatever the writers' buffering.
@@ -91,6 +91,13 @@ void expectOutcome(const Scenario& scenario, const Run& run, const HostCall& fai
   } else if (kind == "make-directory") {
     EXPECT_EQ(run.result.exitCode, 1);
     EXPECT_EQ(last, "Could not create directory: " + failed.path);
+  } else if (kind == "stat") {
+    // Not knowing whether something is there is not its absence: the run
+    // stops on that path rather than replace, drop or skip anything.
+    EXPECT_EQ(run.result.exitCode, 1);
+    EXPECT_TRUE(last == "Could not write file: " + failed.path ||
+                last == "Could not open file: " + failed.path)
+        << last;
   } else if (kind == "open-write") {
     EXPECT_EQ(run.result.exitCode, 1);
     EXPECT_EQ(last, "Could not write file: " + failed.path);

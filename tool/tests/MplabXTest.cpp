@@ -153,7 +153,7 @@ TEST(MplabXReader, FoldersBecomeNestedGroupsOfTheFilesTheIdeBuilds) {
   project.read();
   ProjectGroup& root = project.root();
   EXPECT_EQ(root.name, "demo");
-  EXPECT_EQ(defaultName(project.settings.sourceProject), "demo");
+  EXPECT_EQ(defaultName(project.settings.sourceProject, findProjectSource(project.settings.sourceProject)), "demo");
   EXPECT_EQ(root.sourcePath, project.path(""));
   EXPECT_EQ(root.files, Strings{"C:\\abs\\board.h"});
   // "empty" holds nothing and is left out; "built" counts inside a folder

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "io/Errors.h"
+#include "io/OutputGuard.h"
 #include "io/TextFile.h"
 #include "support/TestFiles.h"
 
@@ -12,6 +15,16 @@ std::string copyOf(const std::string& bytes) {
   std::string copy = "stale";
   EXPECT_TRUE(readTextForCopy(dir.toolPath("t.p_a"), copy));
   return copy;
+}
+
+}  // namespace
+
+namespace {
+
+// Each writer here is the only file of a run of its own.
+OutputGuard& alone() {
+  static std::deque<OutputGuard> guards;
+  return guards.emplace_back();
 }
 
 }  // namespace
@@ -38,7 +51,7 @@ TEST(TextFile, CopyOfMissingFileOrFolderFails) {
 TEST(TextFile, WriterEndsEveryLineInCrLfAndTruncates) {
   TempDir dir;
   writeBytes(dir.path() / "out.prj", "old content that is longer");
-  TextFileWriter out(dir.toolPath("out.prj"));
+  TextFileWriter out(dir.toolPath("out.prj"), alone());
   out.writeLine("first");
   out.writeLine("");
   out.writeBytes("raw\r\n");
@@ -52,7 +65,7 @@ TEST(TextFile, BufferedLinesReachTheFileOnEveryWayOut) {
   const std::string line(1000, 'x');
   std::string expected;
   {
-    TextFileWriter out(dir.toolPath("out.prj"));
+    TextFileWriter out(dir.toolPath("out.prj"), alone());
     // More than one buffer's worth goes out on its own, whole lines only.
     for (int i = 0; i < 100; ++i) {
       out.writeLine(line);
@@ -68,7 +81,7 @@ TEST(TextFile, BufferedLinesReachTheFileOnEveryWayOut) {
   }
   EXPECT_EQ(readBytes(dir.path() / "out.prj"), expected);
 
-  TextFileWriter out(dir.toolPath("big.prj"));
+  TextFileWriter out(dir.toolPath("big.prj"), alone());
   out.writeLine("head");
   const std::string block(200000, 'b');
   out.writeBytes(block);
@@ -81,7 +94,7 @@ TEST(TextFile, BufferedLinesReachTheFileOnEveryWayOut) {
 TEST(TextFile, WriterReportsAFileThatCannotBeCreated) {
   TempDir dir;
   try {
-    TextFileWriter out(dir.toolPath("missing\\out.prj"));
+    TextFileWriter out(dir.toolPath("missing\\out.prj"), alone());
     FAIL();
   } catch (const IOERROR& error) {
     EXPECT_EQ(error.getCode(), IOERROR::CannotWriteFile);
@@ -92,7 +105,7 @@ TEST(TextFile, WriterReportsAFileThatCannotBeCreated) {
 #ifndef _WIN32
 TEST(TextFile, WriterReportsAFailedWrite) {
   // A full device accepts the open and refuses the bytes.
-  TextFileWriter out("\\dev\\full");
+  TextFileWriter out("\\dev\\full", alone());
   try {
     out.writeLine("line");
     out.flush();

@@ -29,6 +29,7 @@ const char* kindName(platform::HostCall call) {
     case platform::HostCall::Write: return "write";
     case platform::HostCall::Flush: return "flush";
     case platform::HostCall::Close: return "close";
+    case platform::HostCall::Stat: return "stat";
   }
   return "unknown";
 }

@@ -64,5 +64,6 @@ TEST(FoldersOnWindows, FoldersCannotBeOpenedAsFiles) {
   fs::create_directories(dir.path() / "folder.mcp");
   EXPECT_EQ(platform::openForReading(dir.toolPath("folder.mcp")), nullptr);
   EXPECT_EQ(platform::openForReading(dir.toolPath("folder.mcp") + "\\"), nullptr);
-  EXPECT_EQ(platform::openForWriting(dir.toolPath("folder.mcp")), nullptr);
+  platform::FileIdentity identity;
+  EXPECT_EQ(platform::openForWriting(dir.toolPath("folder.mcp"), identity), nullptr);
 }
