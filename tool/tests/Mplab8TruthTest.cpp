@@ -58,9 +58,10 @@ bool existsIgnoringCase(const fs::path& path) {
     if (!fs::is_directory(found))
       return false;
     const auto entries = fs::directory_iterator(found);
-    const auto match = std::find_if(begin(entries), end(entries), [&](const fs::directory_entry& e) {
-      return lower(e.path().filename().string()) == lower(part.string());
-    });
+    const auto match =
+        std::find_if(begin(entries), end(entries), [&](const fs::directory_entry& entry) {
+          return lower(entry.path().filename().string()) == lower(part.string());
+        });
     if (match == end(entries))
       return false;
     found = match->path();
@@ -290,7 +291,8 @@ TEST(Mplab8Truth, DatabaseMatchesWhatMplabIde8Ran) {
       const Words own = predefinedFirst ? Words(line.definitions.begin() + predefined.size(),
                                                 line.definitions.end())
                                         : line.definitions;
-      const bool macrosAgree = predefinedFirst && sortedMacros(own) == sortedMacros(compile.definitions);
+      const bool macrosAgree =
+          predefinedFirst && sortedMacros(own) == sortedMacros(compile.definitions);
       EXPECT_EQ(sortedMacros(own), sortedMacros(compile.definitions));
       tally.includesAgreeing += includesAgree;
       tally.macrosAgreeing += macrosAgree;
