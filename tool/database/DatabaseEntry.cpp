@@ -29,7 +29,14 @@ DatabaseEntries::DatabaseEntries(const ProjectGroup& root, const std::string& pr
     : root(root),
       projectFolder(projectFolder),
       rules(rules),
-      macros(predefinedMacros(rules.compiler, rules.device)) {}
+      macros(predefinedMacros(rules.compiler, rules.device)) {
+  // An empty "dir_inc=" item (or one of blanks) gave the compiler no -I;
+  // the analyser personality keeps its line.
+  for (const RelativeInclude& relative : rules.relativeIncludes) {
+    if (relative.item.find_first_not_of(" \t") == std::string::npos)
+      emptyIncludes.insert(relative.index);
+  }
+}
 
 CompileCommand DatabaseEntries::entry(const std::string& file, const ProjectGroup& owner) {
   const std::string sourceFolder = folderOf(file);
@@ -50,6 +57,8 @@ void DatabaseEntries::appendGroupFlags(const ProjectGroup& owner, const std::str
   // Each path a separate argument after "-I", so a path with blanks
   // survives consumers that rebuild a command line from the list.
   for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
+    if (&owner == &root && emptyIncludes.count(i) != 0)
+      continue;
     arguments.push_back("-I");
     arguments.push_back(folderPath(includeFolder(owner, i, sourceFolder)));
   }

@@ -47,6 +47,8 @@ private:
   std::string projectFolder;
   DatabaseRules rules;
   std::vector<std::string> macros;
+  // Places in the root group's includePaths of empty "dir_inc=" items.
+  std::set<std::size_t> emptyIncludes;
   std::unordered_map<std::string, std::string> folders;
 };
 

@@ -178,3 +178,57 @@ TEST(DatabaseConversion, SourceFolderBuildsAndMappedPathsReachEveryOutput) {
                            "project\n");
 #endif
 }
+
+// An empty "dir_inc=" item gave MPLAB's compiler no -I, so the database
+// has none; the analyser personality keeps the line it always wrote, in
+// both build-folder policies.
+TEST(DatabaseConversion, EmptyIncludeItemsGiveNoDatabaseFolder) {
+  struct Case {
+    const char* dirInc;
+    Lines personalityItems;  // each joined to the project folder
+    Lines databaseFolders;   // below the project folder
+  };
+  const Case cases[] = {
+      {"", {""}, {}},
+      {"inc;;h", {"inc", "", "h"}, {"inc", "h"}},
+      {"inc;", {"inc", ""}, {"inc"}},
+      {";inc", {"", "inc"}, {"inc"}},
+      {"inc; ;\t", {"inc", " ", "\t"}, {"inc"}},
+      {"inc;.", {"inc", "."}, {"inc", "."}},
+  };
+  for (const char* policy : {"BuildDirIsProjectDir", "BuildDirIsSourceDir"}) {
+    for (const Case& test : cases) {
+      SCOPED_TRACE(std::string(policy) + " dir_inc=" + test.dirInc);
+      TempDir dir;
+      writeBytes(dir.path() / "main.c", "");
+      writeBytes(dir.path() / "c.p_c", "");
+      writeBytes(dir.path() / "p.mcp",
+                 crlfLines({"[HEADER]", "device=PIC18F4550", "[PATH_INFO]",
+                            std::string("BuildDirPolicy=") + policy, "dir_src=",
+                            std::string("dir_inc=") + test.dirInc, "[FILE_INFO]",
+                            "file_000=main.c", "[SUITE_INFO]",
+                            "suite_guid={5B7D72DD-9861-47BD-9F60-2BE967BF8416}"}));
+      const ProcessResult result =
+          runQuillbrook({"p.mcp", ".", "-cp", "c.p_c", "-cdb", "db.json"}, dir.path());
+      ASSERT_EQ(result.exitCode, 0) << result.output << result.errors;
+
+      const nlohmann::json database = nlohmann::json::parse(readBytes(dir.path() / "db.json"));
+      ASSERT_EQ(database.size(), 1u);
+      const Lines arguments = database[0]["arguments"].get<Lines>();
+      Lines folders;
+      for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == "-I")
+          folders.push_back(arguments[i + 1]);
+      }
+      Lines expected;
+      for (const std::string& folder : test.databaseFolders)
+        expected.push_back(hostForm(folder == "." ? dir.toolPath() : dir.toolPath(folder)));
+      EXPECT_EQ(folders, expected);
+      Lines personality;
+      for (const std::string& item : test.personalityItems)
+        personality.push_back("-i \"" + dir.toolPath() + "\\" + item + "\"");
+      const std::string written = readBytes(dir.path() / "p" / "person" / "p.p_a");
+      EXPECT_EQ(written.substr(0, crlfLines(personality).size()), crlfLines(personality));
+    }
+  }
+}

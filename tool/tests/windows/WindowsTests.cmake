@@ -25,6 +25,7 @@ endif()
 quillbrook_windows_path(QUILLBROOK_TEST_EXAMPLES_DIR "${QUILLBROOK_TEST_EXAMPLES_DIR}")
 quillbrook_windows_path(QUILLBROOK_TEST_CORPUS_DIR "${QUILLBROOK_TEST_CORPUS_DIR}")
 quillbrook_windows_path(QUILLBROOK_TEST_MPLABX_DIR "${QUILLBROOK_TEST_MPLABX_DIR}")
+quillbrook_windows_path(QUILLBROOK_TEST_MPLAB8TRUTH_DIR "${QUILLBROOK_TEST_MPLAB8TRUTH_DIR}")
 quillbrook_windows_path(QUILLBROOK_TEST_REALPROJECTS_DIR "${QUILLBROOK_TEST_REALPROJECTS_DIR}")
 
 # Folders for the tests that need a second drive: the build folder, which
