@@ -12,7 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "CompilerMacros.h"
+#include "model/CompilerMacros.h"
 #include "support/Mplab8Truth.h"
 #include "support/RunQuillbrook.h"
 
