@@ -328,3 +328,15 @@ int quillbrookMain(const std::vector<std::string>& arguments) {
     return 1;
   }
 }
+
+int quillbrookMain(int argc, char** argv, int first) {
+  std::vector<std::string> arguments;
+  try {
+    for (int i = first; i < argc; ++i)
+      arguments.push_back(argv[i]);
+  } catch (const std::bad_alloc&) {
+    reportOutOfMemoryBeforeRun(first < argc ? argv[first] : "");
+    return 1;
+  }
+  return quillbrookMain(arguments);
+}

@@ -29,5 +29,8 @@ bool applyOptions(const std::vector<std::string>& arguments, ConversionSettings&
 
 // One run of the program: the exit status for the given arguments.
 int quillbrookMain(const std::vector<std::string>& arguments);
+// The same for argv[first] to argv[argc - 1], copied first; memory running
+// out while they are copied is said like any other.
+int quillbrookMain(int argc, char** argv, int first);
 
 #endif

@@ -7,6 +7,8 @@
 #include "io/TextFile.h"
 #include "support/TestFiles.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
 std::string copyOf(const std::string& bytes) {
@@ -116,3 +118,52 @@ TEST(TextFile, WriterReportsAFailedWrite) {
   }
 }
 #endif
+
+// The last check of every output, made when it is opened: whatever path or
+// link leads there (a letter case the file system ignores is one more such
+// path), an input or an earlier output keeps its bytes.
+TEST(OutputGuard, AFileReachedAnotherWayIsRefusedAndKeepsItsBytes) {
+  TempDir dir;
+  writeBytes(dir.path() / "input.xml", "the project");
+  writeBytes(dir.path() / "earlier.prj", "");
+  fs::create_directories(dir.path() / "out");
+  const struct {
+    std::string name;
+    bool link;          // a symbolic link (or else a hard link) made at `path`
+    std::string target;
+  } cases[] = {
+      {"out\\hard.json", false, "input.xml"},
+      {"out\\hard.prj", false, "earlier.prj"},
+#ifndef _WIN32
+      {"out\\soft.json", true, "input.xml"},
+      {"out\\soft.prj", true, "earlier.prj"},
+#endif
+  };
+  OutputGuard guard;
+  guard.addInput(dir.toolPath("input.xml"), "MPLAB project file");
+  guard.addInput(dir.toolPath("missing.p_c"), "compiler personality");
+  std::fclose(guard.open(dir.toolPath("earlier.prj")));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path path = dir.path() / "out" / c.name.substr(c.name.rfind('\\') + 1);
+    if (c.link)
+      fs::create_symlink(dir.path() / c.target, path);
+    else
+      fs::create_hard_link(dir.path() / c.target, path);
+    writeBytes(dir.path() / c.target, "kept");
+    try {
+      std::fclose(guard.open(dir.toolPath(c.name)));
+      ADD_FAILURE() << "opened";
+    } catch (const IOERROR& error) {
+      EXPECT_EQ(error.getCode(), IOERROR::OutputIsInput);
+      EXPECT_NE(error.getReason().find(c.target), std::string::npos) << error.getReason();
+    }
+    EXPECT_EQ(readBytes(dir.path() / c.target), "kept");
+  }
+  // A file of its own is opened, and emptied.
+  writeBytes(dir.path() / "out" / "own.prj", "old");
+  std::FILE* own = guard.open(dir.toolPath("out\\own.prj"));
+  ASSERT_NE(own, nullptr);
+  std::fclose(own);
+  EXPECT_EQ(readBytes(dir.path() / "out" / "own.prj"), "");
+}

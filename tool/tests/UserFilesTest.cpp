@@ -145,10 +145,6 @@ TEST(UserFiles, PathsWithANulByteAreRefusedByTheHost) {
 namespace {
 
 // Runs a shell command line in `folder`; the tool is $Q.
-ProcessResult runShell(const std::string& script, const fs::path& folder) {
-  return runProcess("/bin/sh", {"-c", "Q='" QUILLBROOK_EXE "'; " + script}, folder.string());
-}
-
 // In a forked child: becomes the tool with `arguments`; never returns.
 [[noreturn]] void execQuillbrook(const std::vector<std::string>& arguments) {
   std::vector<char*> argv{const_cast<char*>(QUILLBROOK_EXE)};

@@ -8,11 +8,12 @@
 
 using platform::windowsNameRule;
 
-TEST(WindowsNames, DeviceNamesAndTrailingDotsOrBlanksAreRefused) {
+TEST(WindowsNames, DeviceNamesStreamsAndTrailingDotsOrBlanksAreRefused) {
   const std::pair<std::string, std::string> refused[] = {
       {"NUL", "device"},   {"nul", "device"},   {"nul.x", "device"},  {"aux.c", "device"},
       {"CON", "device"},   {"Prn.tar.gz", "device"}, {"COM1", "device"}, {"lpt9.h", "device"},
       {"nul ", "device"},  {"a.", "dot"},        {"a ", "blank"},      {"src..", "dot"},
+      {"x:y", "data stream"}, {"x::$DATA", "data stream"}, {"C:", "data stream"},
   };
   for (const auto& [name, rule] : refused) {
     SCOPED_TRACE(name);

@@ -86,11 +86,9 @@ int main(int argc, char** argv) {
   callLog.open(argv[2], std::ios::binary | std::ios::trunc);
   if (!allocationMode)
     platform::setFaultHook(failNth);
-  std::vector<std::string> arguments;
-  for (int i = 3; i < argc; ++i)
-    arguments.push_back(argv[i]);
+  // Counted from the copy of the arguments on, as the tool's main makes it.
   countingAllocations = allocationMode;
-  const int status = quillbrookMain(arguments);
+  const int status = quillbrookMain(argc, argv, 3);
   countingAllocations = false;
   if (allocationMode)
     callLog << "allocations " << allocations << '\n';

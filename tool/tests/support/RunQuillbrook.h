@@ -18,4 +18,12 @@ inline std::string arg(const std::filesystem::path& path) {
   return path.string();
 }
 
+#ifndef _WIN32
+// Runs a shell script in `folder` with the tool's path in $Q, for what a
+// plain start cannot set up (a current directory that is gone).
+inline ProcessResult runShell(const std::string& script, const std::filesystem::path& folder) {
+  return runProcess("/bin/sh", {"-c", "Q='" QUILLBROOK_EXE "'; " + script}, folder.string());
+}
+#endif
+
 #endif
