@@ -85,6 +85,19 @@ bool readLink(const std::string& path, std::string& target) {
   }
 }
 
+// A stream on `fd` when `error` is 0; otherwise, or when that fails, the
+// descriptor closed and errno set to why.
+std::FILE* streamOrClose(int fd, int error, const char* mode) {
+  std::FILE* file = error == 0 ? fdopen(fd, mode) : nullptr;
+  if (file == nullptr) {
+    if (error == 0)
+      error = errno;
+    close(fd);
+    errno = error;
+  }
+  return file;
+}
+
 // A name with every ASCII letter in the other case; unchanged without one.
 std::string otherCase(const std::string& name) {
   std::string other = name;
@@ -354,14 +367,7 @@ std::FILE* openForReading(const std::string& path) {
     error = NotRegularFile;
   else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
     error = errno;
-  std::FILE* file = error == 0 ? fdopen(fd, "rb") : nullptr;
-  if (file == nullptr) {
-    if (error == 0)
-      error = errno;
-    close(fd);
-    errno = error;
-  }
-  return file;
+  return streamOrClose(fd, error, "rb");
 }
 
 std::FILE* openForWriting(const std::string& path, FileIdentity& identity) {
@@ -377,15 +383,9 @@ std::FILE* openForWriting(const std::string& path, FileIdentity& identity) {
   int error = 0;
   if (fstat(fd, &info) != 0 || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
     error = errno;
-  std::FILE* file = error == 0 ? fdopen(fd, "wb") : nullptr;
-  if (file == nullptr) {
-    if (error == 0)
-      error = errno;
-    close(fd);
-    errno = error;
-    return nullptr;
-  }
-  identity = identityFrom(info);
+  std::FILE* file = streamOrClose(fd, error, "wb");
+  if (file != nullptr)
+    identity = identityFrom(info);
   return file;
 }
 
