@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "io/Errors.h"
-#include "model/ProjectGroup.h"
+#include "tarn/Directories.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
 
@@ -33,9 +33,9 @@ TEST(FoldersOnWindows, ExistingFoldersAndDriveRootsAreAccepted) {
   const std::string root = dir.toolPath().substr(0, 2) + "\\";
 
   EXPECT_TRUE(platform::exists(root));
-  EXPECT_NO_THROW(ProjectGroup::ensureDirectory(root));
-  EXPECT_NO_THROW(ProjectGroup::ensureDirectory(dir.toolPath("out\\person\\")));
-  EXPECT_NO_THROW(ProjectGroup::ensureDirectory(dir.toolPath("out\\output\\")));
+  EXPECT_NO_THROW(ensureDirectory(root));
+  EXPECT_NO_THROW(ensureDirectory(dir.toolPath("out\\person\\")));
+  EXPECT_NO_THROW(ensureDirectory(dir.toolPath("out\\output\\")));
   EXPECT_TRUE(fs::is_directory(dir.path() / "out" / "output"));
 }
 
@@ -46,12 +46,12 @@ TEST(FoldersOnWindows, AFileInTheWayIsReportedWithItsComposedPath) {
 
   // A file passes for the folder itself...
   EXPECT_EQ(platform::makeDirectory(file), MakeDirectoryResult::AlreadyExists);
-  EXPECT_NO_THROW(ProjectGroup::ensureDirectory(file));
+  EXPECT_NO_THROW(ensureDirectory(file));
   // ...but nothing can be made inside it.
   const std::string output = file + "\\output\\";
   EXPECT_EQ(platform::makeDirectory(output), MakeDirectoryResult::Failed);
   try {
-    ProjectGroup::ensureDirectory(output);
+    ensureDirectory(output);
     ADD_FAILURE() << "no IOERROR for " << output;
   } catch (const IOERROR& error) {
     EXPECT_EQ(error.getCode(), IOERROR::CannotCreateDirectory);
