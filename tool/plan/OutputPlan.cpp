@@ -185,6 +185,7 @@ void OutputPlan::refuseUnsafeOutputs() {
       {settings.analyserPersonality, "analyser personality (-ap)", false}};
   for (const PlannedFile& input : inputs)
     guard.addInput(input.path, input.role);
+  noteLandings(*model.rootGroup, settings.destFolder);
   const bool ignoreCase = platform::folderIgnoresCase(settings.destFolder);
   for (std::size_t later = 0; later < outputs.size(); ++later) {
     const PlannedFile& output = outputs[later];
@@ -200,6 +201,22 @@ void OutputPlan::refuseUnsafeOutputs() {
         refuse(output, other, "made earlier in this run");
     }
   }
+}
+
+void OutputPlan::noteLandings(const ProjectGroup& group, const std::string& base) {
+  const std::string folder = base + "\\" + group.name;
+  folderLandings.emplace(folder, landing(folder, false, false));
+  for (const auto& child : group.children)
+    noteLandings(*child, folder);
+}
+
+void OutputPlan::refuseMovedFolder(const std::string& groupFolder) const {
+  const auto noted = folderLandings.find(groupFolder);
+  if (noted == folderLandings.end() || landing(groupFolder, false, false) == noted->second)
+    return;
+  throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder,
+                "a link that appeared on its way during the run leads it elsewhere; nothing "
+                "was made there");
 }
 
 bool OutputPlan::pathExists(const std::string& path) {

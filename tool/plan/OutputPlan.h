@@ -6,11 +6,13 @@
 // exists on the way, so no file the user has is lost.
 
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "io/OutputGuard.h"
 
 class ConversionSettings;
+class ProjectGroup;
 struct ProjectModel;
 
 class OutputPlan {
@@ -26,6 +28,10 @@ public:
   // hold. Records the inputs with the guard, which checks each file again
   // when it is opened.
   void refuseUnsafeOutputs();
+
+  // Before a group's folders are made: raises IOERROR CannotCreateDirectory
+  // when a link that appeared since the check would lead them elsewhere.
+  void refuseMovedFolder(const std::string& groupFolder) const;
 
   // What every file of the run is opened through.
   OutputGuard& outputs() { return guard; }
@@ -43,11 +49,15 @@ public:
   bool defaultIsDue(const std::string& path);
 
 private:
+  void noteLandings(const ProjectGroup& group, const std::string& base);
+
   const ConversionSettings& settings;
   const ProjectModel& model;
   std::unordered_set<std::string> existingPaths;
   std::unordered_set<std::string> madeDefaults;
   OutputGuard guard;
+  // Where each group folder landed when the run was checked.
+  std::unordered_map<std::string, std::string> folderLandings;
 };
 
 #endif

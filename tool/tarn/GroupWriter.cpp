@@ -32,7 +32,7 @@ bool leavesDestination(const std::string& name) {
 void writeProjectFile(const ConversionSettings& settings, const ProjectModel& model,
                       OutputPlan& plan) {
   Personalities personalities(settings, plan);
-  GroupWriter writer(settings, personalities);
+  GroupWriter writer(settings, plan, personalities);
   const std::string path = settings.projectFilePath();
   reportingOutOfMemory(path, [&] {
     TextFileWriter out(path, plan.outputs());
@@ -45,8 +45,9 @@ void writeProjectFile(const ConversionSettings& settings, const ProjectModel& mo
   });
 }
 
-GroupWriter::GroupWriter(const ConversionSettings& settings, Personalities& personalities)
-    : settings(settings), personalities(personalities) {}
+GroupWriter::GroupWriter(const ConversionSettings& settings, const OutputPlan& plan,
+                         Personalities& personalities)
+    : settings(settings), plan(plan), personalities(personalities) {}
 
 void GroupWriter::writeGroup(const ProjectGroup& group, TextFileWriter& out,
                              const std::string& relativePath,
@@ -59,6 +60,7 @@ void GroupWriter::writeGroup(const ProjectGroup& group, TextFileWriter& out,
   if (leavesDestination(group.name))
     throw IOERROR(IOERROR::CannotCreateDirectory, groupFolder,
                   "a group name with a \"..\" part would lie outside the destination");
+  plan.refuseMovedFolder(groupFolder);
   makeGroupFolders(group, base, groupFolder);
   printLine("  Creating Group - " + group.name);
 

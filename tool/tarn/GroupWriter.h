@@ -15,7 +15,8 @@ class TextFileWriter;
 
 class GroupWriter {
 public:
-  GroupWriter(const ConversionSettings& settings, Personalities& personalities);
+  GroupWriter(const ConversionSettings& settings, const OutputPlan& plan,
+              Personalities& personalities);
 
   // Writes the group's block into the project file, making its folders
   // and personality files, then the blocks of its children.
@@ -31,6 +32,7 @@ private:
                      const std::string& inheritedAnalyserPersonality);
 
   const ConversionSettings& settings;
+  const OutputPlan& plan;
   Personalities& personalities;
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "io/Errors.h"
+#include "plan/OutputPlan.h"
 #include "support/ParsedProject.h"
 #include "platform/Platform.h"
 #include "support/TestFiles.h"
@@ -176,3 +177,36 @@ TEST(Writer, TheProjectFileIsOnDiskBeforeEachFolderAndFile) {
                 std::string::npos);
   }
 }
+
+#ifndef _WIN32
+// A link planted in the destination after the run was checked (while its
+// console was stalled, say) must not lead group folders elsewhere; one that
+// was there when the run was checked is the user's own.
+TEST(Writer, AFolderLinkThatAppearsDuringTheRunIsRefused) {
+  for (const bool before : {false, true}) {
+    SCOPED_TRACE(before ? "link there at the check" : "link planted after the check");
+    WrittenTree tree;
+    tree.add(tree.root(), "child");
+    fs::create_directories(tree.dir.path() / "elsewhere");
+    const fs::path link = tree.dir.path() / "out" / "demo";
+    if (before)
+      fs::create_directory_symlink(tree.dir.path() / "elsewhere", link);
+    OutputPlan plan(tree.settings, tree.model);
+    plan.refuseUnsafeOutputs();
+    if (!before)
+      fs::create_directory_symlink(tree.dir.path() / "elsewhere", link);
+    const std::string child = tree.dir.toolPath("out\\demo\\child");
+    if (before) {
+      EXPECT_NO_THROW(plan.refuseMovedFolder(child));
+      continue;
+    }
+    try {
+      plan.refuseMovedFolder(child);
+      ADD_FAILURE() << "not refused";
+    } catch (const IOERROR& error) {
+      EXPECT_EQ(error.getCode(), IOERROR::CannotCreateDirectory);
+      EXPECT_EQ(error.getPath(), child);
+    }
+  }
+}
+#endif
