@@ -42,11 +42,25 @@ platform::FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& info) {
       (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
-// Only "no such file or folder" is absence; errno carries the rest.
+// Only "no such file or folder" is absence, in each of the ways Windows
+// says it (no drive, no share, a name or path it cannot hold, a drive with
+// no medium); errno carries the rest.
 platform::PathState stateOfError(DWORD error) {
-  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
-      error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH || error == ERROR_BAD_PATHNAME)
-    return platform::PathState::Absent;
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_NOT_READY:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+      return platform::PathState::Absent;
+    default:
+      break;
+  }
   errno = error == ERROR_ACCESS_DENIED ? EACCES : EIO;
   return platform::PathState::Unknown;
 }
