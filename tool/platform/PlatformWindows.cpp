@@ -65,6 +65,20 @@ platform::PathState stateOfError(DWORD error) {
   return platform::PathState::Unknown;
 }
 
+// `path` with "." and ".." applied as Windows applies them, in the long
+// form when it is still too long for the plain one: a path that names a
+// file through "..\.." may pass 260 characters on the way and not at the end.
+std::string fullPath(const std::string& path) {
+  std::string full;
+  if (!platform::resolvedPath(path, full))
+    return path;
+  if (full.size() < MAX_PATH)
+    return full;
+  if (full.compare(0, 2, "\\\\") == 0)
+    return "\\\\?\\UNC\\" + full.substr(2);
+  return "\\\\?\\" + full;
+}
+
 // The file's volume serial number and file index, which together name it
 // whatever path leads to it. Folders are opened too (backup semantics).
 platform::PathState describe(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
@@ -72,7 +86,7 @@ platform::PathState describe(const std::string& path, BY_HANDLE_FILE_INFORMATION
     return platform::PathState::Absent;
   if (platform::faultInjected(platform::HostCall::Stat, path))
     return platform::PathState::Unknown;
-  const HANDLE handle = CreateFileA(path.c_str(), 0,
+  const HANDLE handle = CreateFileA(fullPath(path).c_str(), 0,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
