@@ -75,6 +75,7 @@ private:
     QString switchesSummary() const;
     QString databasePath() const;
     QString databaseSummary() const;
+    QString chosenConfiguration() const;
     QString configurationSummary() const;
     QString mappingsSummary() const;
     QStringList conversionArguments() const;

@@ -92,12 +92,17 @@ QString MPLABConverter::databaseSummary() const
     return QStringLiteral("\nCompilation Database:\n") + databasePath() + QStringLiteral("\n");
 }
 
-// The choice is offered for MPLAB X projects only.
+// Empty unless the project is an MPLAB X project whose names the tool listed.
+QString MPLABConverter::chosenConfiguration() const
+{
+    return configurationCombo->isHidden() ? QString() : configurationCombo->currentText();
+}
+
 QString MPLABConverter::configurationSummary() const
 {
-    if (configurationCombo->isHidden() || configurationCombo->currentText().isEmpty())
+    if (chosenConfiguration().isEmpty())
         return QString();
-    return QStringLiteral("\nConfiguration:\n") + configurationCombo->currentText() + QStringLiteral("\n");
+    return QStringLiteral("\nConfiguration:\n") + chosenConfiguration() + QStringLiteral("\n");
 }
 
 QString MPLABConverter::mappingsSummary() const
@@ -133,8 +138,8 @@ QStringList MPLABConverter::conversionArguments() const
     // either separator there.
     for (const PathMapping &mapping : pathMappings)
         arguments << QStringLiteral("-map") << PathMapping{mapping.from, toBackslashes(mapping.to)}.argument();
-    if (!configurationSummary().isEmpty())
-        arguments << QStringLiteral("-conf") << configurationCombo->currentText();
+    if (!chosenConfiguration().isEmpty())
+        arguments << QStringLiteral("-conf") << chosenConfiguration();
     return arguments;
 }
 
