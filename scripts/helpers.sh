@@ -69,23 +69,46 @@ stage_json_library() {
   cp -a /usr/share/cmake/nlohmann_json "$stage/share/cmake/"
 }
 
+# Writes the machine's own package sources as deb-src entries into the
+# folder given, as <name>.sources (from the deb822 files
+# /etc/apt/sources.list.d/*.sources) and <name>.list (from
+# /etc/apt/sources.list), so a machine set up with a mirror or a proxy
+# fetches sources from there too. Fails when the machine has neither.
+write_deb_src_lists() {
+  local folder="$1" name="$2" file found=""
+  rm -f "$folder/$name.sources" "$folder/$name.list"
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$file" ] && [ "$(basename "$file")" != "$name.sources" ] || continue
+    # A blank line between files keeps their stanzas apart.
+    { sed 's/^Types:.*$/Types: deb-src/' "$file"; echo; } >>"$folder/$name.sources"
+    found=yes
+  done
+  if [ -f /etc/apt/sources.list ] && grep -qE '^deb[[:space:]]' /etc/apt/sources.list; then
+    sed -nE 's/^deb[[:space:]]+/deb-src /p' /etc/apt/sources.list >"$folder/$name.list"
+    found=yes
+  fi
+  [ -n "$found" ] || {
+    echo "found no package sources in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list" >&2
+    return 1
+  }
+}
+
 # The XML library is compiled from source in the Windows build: its one
 # source file and two headers, from Debian's source package of the
 # libpugixml-dev installed here, go into src/ of the folder given. apt-get
-# fetches the package with a deb-src list and state of its own inside that
-# folder, so the system's apt setup is left as it is. Pass the build
-# -DQUILLBROOK_PUGIXML_SOURCE_DIR=<folder>/src.
+# fetches the package with deb-src lists (the machine's own sources) and
+# state of its own inside that folder, so the system's apt setup is left as
+# it is. Pass the build -DQUILLBROOK_PUGIXML_SOURCE_DIR=<folder>/src.
 stage_xml_library_source() {
   local stage="$1"
   [ -f "$stage/src/pugixml.cpp" ] && return 0
-  local version codename apt
+  local version apt
   version="$(dpkg-query -W -f='${Version}' libpugixml-dev)"
-  codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
   apt="$stage/apt"
   rm -rf "$stage"
-  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
-  echo "deb-src http://deb.debian.org/debian $codename main" >"$apt/sources.list"
-  local options=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d"
+  write_deb_src_lists "$apt/sources.list.d" quillbrook || exit 1
+  local options=(-o Dir::Etc::SourceList=/nonexistent -o Dir::Etc::SourceParts="$apt/sources.list.d"
     -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
   echo "fetching Debian's pugixml $version source for the Windows build"
   apt_get_waiting "${options[@]}" update >/dev/null &&

@@ -1,5 +1,6 @@
 #include "MPLABConverter.h"
 
+#include "MPLABXProject.h"
 #include "WizardPage.h"
 
 #include <QDir>
@@ -69,16 +70,9 @@ QString defaultProjectName(const QFileInfo &project)
 {
     if (project.isFile() && project.suffix().compare(QLatin1String("mcp"), Qt::CaseInsensitive) == 0)
         return project.completeBaseName();
-    QString folder;
-    if (project.isDir() && QFileInfo(QDir(project.filePath()).filePath(QStringLiteral("nbproject/configurations.xml"))).isFile()) {
-        folder = project.absoluteFilePath();
-    } else if (project.isFile()
-               && project.fileName().compare(QLatin1String("configurations.xml"), Qt::CaseInsensitive) == 0) {
-        // A configurations.xml in nbproject names the folder above it.
-        folder = project.absolutePath();
-        if (QFileInfo(folder).fileName().compare(QLatin1String("nbproject"), Qt::CaseInsensitive) == 0)
-            folder = QFileInfo(folder).absolutePath();
-    }
+    const QString folder = mplabXProjectFolder(project);
+    if (folder.isEmpty())
+        return QString();
     QString name = QFileInfo(folder).fileName();
     if (name.size() > 2 && name.endsWith(QLatin1String(".X"), Qt::CaseInsensitive))
         name.chop(2);
@@ -90,7 +84,8 @@ QString defaultProjectName(const QFileInfo &project)
 MPLABConverter::MPLABConverter(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : MPLABConverterBase(parent, name, modal, fl),
       conversionProcess(nullptr),
-      lastPath(firstBrowseStart())
+      lastPath(firstBrowseStart()),
+      configurationQuery(nullptr)
 {
     Page0->setComplete(false);
     Page1->setComplete(false);
@@ -110,6 +105,12 @@ MPLABConverter::~MPLABConverter()
     // wizard; by then there is no wizard left to report to.
     if (conversionProcess)
         conversionProcess->disconnect(this);
+    // The configuration queries are ended here, so none outlives the wizard.
+    for (QProcess *query : findChildren<QProcess *>(QStringLiteral("configurationQuery"))) {
+        query->disconnect(this);
+        query->kill();
+        query->waitForFinished(1000);
+    }
 }
 
 void MPLABConverter::connectSignals()
@@ -118,6 +119,7 @@ void MPLABConverter::connectSignals()
     connect(FenProjectBrowseBtn, &QPushButton::clicked, this, &MPLABConverter::FenProjectBrowseBtn_clicked);
     // Offered before the page is checked, so the check sees the name.
     connect(MPLABProjectEdit, &QLineEdit::textChanged, this, &MPLABConverter::offerProjectName);
+    connect(MPLABProjectEdit, &QLineEdit::textChanged, this, &MPLABConverter::askForConfigurations);
     for (QLineEdit *edit : {MPLABProjectEdit, FenProjectEdit, FenNameEdit})
         connect(edit, &QLineEdit::textChanged, this, &MPLABConverter::Page0LineEdit_textchanged);
     for (QLineEdit *edit : {MsgPersonEdit, AnalPersonEdit, CmpPersonEdit})
@@ -125,6 +127,7 @@ void MPLABConverter::connectSignals()
     connect(MsgBrowseBtn, &QPushButton::clicked, this, &MPLABConverter::MsgBrowseBtn_clicked);
     connect(AnalBrowseBtn, &QPushButton::clicked, this, &MPLABConverter::AnalBrowseBtn_clicked);
     connect(CmpBrowseBtn, &QPushButton::clicked, this, &MPLABConverter::CmpBrowseBtn_clicked);
+    connect(mappingsButton, &QPushButton::clicked, this, &MPLABConverter::mappingsButton_clicked);
 }
 
 void MPLABConverter::watchKeyReleases()

@@ -3,6 +3,7 @@
 
 #include "LineSplitter.h"
 #include "MPLABConverterBase.h"
+#include "PathMappings.h"
 #include "ToolErrors.h"
 
 #include <QList>
@@ -43,6 +44,7 @@ public slots:
     void readFromStderr();
     void processExit();
     void processError(QProcess::ProcessError error);
+    void mappingsButton_clicked();
 
 protected:
     // Next pressed: on the extensions page this prepares the run.
@@ -60,6 +62,8 @@ private:
     void validatePage0();
     void validatePage1();
     void offerProjectName();
+    void askForConfigurations();
+    void takeConfigurations();
 
     QString browseForFile(const QString &caption, const QString &filter);
     QString browseForDirectory(const QString &caption);
@@ -71,12 +75,17 @@ private:
     QString switchesSummary() const;
     QString databasePath() const;
     QString databaseSummary() const;
+    QString chosenConfiguration() const;
+    QString configurationSummary() const;
+    QString mappingsSummary() const;
     QStringList conversionArguments() const;
     void setRunning(bool running);
     void showOutputLines(const QStringList &lines);
+    void appendText(const QString &text);
     void appendToolErrorLines(const QStringList &lines);
     void reportWarnings();
     void reportFailureReason();
+    void reportWhereToAct();
 
     QList<std::pair<QString, QLineEdit *>> settingsEntries() const;
     void loadSettings();
@@ -88,6 +97,11 @@ private:
     LineSplitter outputLines;
     ToolErrors toolErrors;
     QString lastPath;
+    // The folder mappings of the extensions page's dialog, in the order the
+    // tool tries them; remembered in "settings.txt".
+    PathMappings pathMappings;
+    // The tool listing the configurations of the MPLAB X project on Page0.
+    QProcess *configurationQuery;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "WizardPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -157,6 +158,14 @@ void MPLABConverterBase::buildPage0()
     FenProjectReason = reasonLabel(FenProjectEdit, "FenProjectReason");
     versionLabel = place<QLabel>(Page0, "versionLabel", 320, 347, 200, 13);
     versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The welcome text leaves the bottom right of its box empty; nothing
+    // else on the page has room for a row of its own.
+    configurationLabel = place<QLabel>(groupBox1_3, "configurationLabel", 225, 116, 85, 21);
+    configurationLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    configurationCombo = place<QComboBox>(groupBox1_3, "configurationCombo", 315, 116, 175, 21);
+    configurationLabel->setBuddy(configurationCombo);
+    configurationLabel->hide();
+    configurationCombo->hide();
 
     line1_2 = sideLine(Page0, "line1_2", 521);
     line1 = sideLine(Page0, "line1", -8);
@@ -167,6 +176,8 @@ void MPLABConverterBase::buildPage0()
     setTabOrder(MPLABProjectBrowseBtn, FenProjectEdit);
     setTabOrder(FenProjectEdit, FenProjectBrowseBtn);
     setTabOrder(FenProjectBrowseBtn, FenNameEdit);
+    setTabOrder(MPLABProjectBrowseBtn, configurationCombo);
+    setTabOrder(configurationCombo, FenProjectEdit);
     addPage(Page0);
 }
 
@@ -224,7 +235,9 @@ void MPLABConverterBase::buildPage2()
     cppCheck = extensionBox(groupBox7, "cppCheck", 40, 35);
     CustExtEdit = place<QLineEdit>(groupBox7, "CustExtEdit", 160, 115, 144, 25);
     // Two rows between the extensions box and the bottom banner.
-    switchesCheck = place<QCheckBox>(Page2, "switchesCheck", 60, 322, 420, 18);
+    switchesCheck = place<QCheckBox>(Page2, "switchesCheck", 60, 322, 338, 18);
+    mappingsButton = place<QPushButton>(Page2, "mappingsButton", 400, 320, 95, 21);
+    setColour(mappingsButton, QPalette::Button, Qt::white);
     databaseCheck = place<QCheckBox>(Page2, "databaseCheck", 60, 340, 460, 18);
 
     pixmapLabel3_2_2 = newHeader(Page2, "pixmapLabel3_2_2");
@@ -242,7 +255,8 @@ void MPLABConverterBase::buildPage2()
     setTabOrder(hppCheck, hxxCheck);
     setTabOrder(hxxCheck, CustExtEdit);
     setTabOrder(CustExtEdit, switchesCheck);
-    setTabOrder(switchesCheck, databaseCheck);
+    setTabOrder(switchesCheck, mappingsButton);
+    setTabOrder(mappingsButton, databaseCheck);
     addPage(Page2);
 }
 

@@ -5,6 +5,7 @@
 #include <QWizard>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -47,6 +48,10 @@ public:
     QLabel *FenProjectReason;
     // Below the project box: the version of both programs.
     QLabel *versionLabel;
+    // In the information box, below its text, shown only for an MPLAB X
+    // project: the configuration to convert.
+    QLabel *configurationLabel;
+    QComboBox *configurationCombo;
     QFrame *line1_2;
     QFrame *line1;
     QLabel *pixmapLabel3_3;
@@ -91,6 +96,8 @@ public:
     QCheckBox *switchesCheck;
     // Below that: also write a compilation database ("-cdb").
     QCheckBox *databaseCheck;
+    // Beside the switches box: opens the path mappings ("-map").
+    QPushButton *mappingsButton;
     QLabel *pixmapLabel3_2_2;
     QFrame *line1_3_2;
     QFrame *line1_2_2_2;

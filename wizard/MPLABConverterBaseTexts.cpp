@@ -4,6 +4,7 @@
 #include "WizardPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,8 @@ void MPLABConverterBase::languageChange()
     MPLABProjectEdit->setToolTip(tr("Path to the .??? project file", "Path to the MPLAB .??? file."));
     textLabel1_3->setText(tr("Project File\n(.mcp)"));
     versionLabel->setText(tr("Version %1").arg(QLatin1String(QUILLBROOK_VERSION)));
+    configurationLabel->setText(tr("Configuration"));
+    configurationCombo->setToolTip(tr("The configuration of the MPLAB X project to convert (-conf)."));
     Page0->setTitle(QString());
 
     groupBox1_2->setTitle(tr("Message Personality"));
@@ -71,6 +74,8 @@ void MPLABConverterBase::languageChange()
     CustExtEdit->setToolTip(tr("Custom extensions list to add files of this type to the project.",
                                "Custom extensions list to add files of this type to the project."));
     switchesCheck->setText(tr("Read macros and include paths from compiler switches (-D, -I)"));
+    mappingsButton->setText(tr("Path Mappings..."));
+    mappingsButton->setToolTip(tr("Folders named on the project author's machine, and where they are on this one (-map)."));
     databaseCheck->setText(tr("Also write a compilation database (compile_commands.json) for clangd and cppcheck"));
     Page2->setTitle(QString());
 

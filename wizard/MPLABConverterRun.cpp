@@ -3,6 +3,7 @@
 #include "WizardPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -58,7 +59,9 @@ QString MPLABConverter::buildSummary() const
         + QStringLiteral("Compiler Personality:\n") + CmpPersonEdit->text() + QStringLiteral("\n\n")
         + QStringLiteral("File Extensions:\n") + extensionList + QStringLiteral("\n")
         + switchesSummary()
-        + databaseSummary();
+        + databaseSummary()
+        + configurationSummary()
+        + mappingsSummary();
 }
 
 // Shown only when asked for, so the summary of a plain run stays as it was.
@@ -89,6 +92,29 @@ QString MPLABConverter::databaseSummary() const
     return QStringLiteral("\nCompilation Database:\n") + databasePath() + QStringLiteral("\n");
 }
 
+// Empty unless the project is an MPLAB X project whose names the tool listed.
+QString MPLABConverter::chosenConfiguration() const
+{
+    return configurationCombo->isHidden() ? QString() : configurationCombo->currentText();
+}
+
+QString MPLABConverter::configurationSummary() const
+{
+    if (chosenConfiguration().isEmpty())
+        return QString();
+    return QStringLiteral("\nConfiguration:\n") + chosenConfiguration() + QStringLiteral("\n");
+}
+
+QString MPLABConverter::mappingsSummary() const
+{
+    if (pathMappings.isEmpty())
+        return QString();
+    QString summary = QStringLiteral("\nPath Mappings:\n");
+    for (const PathMapping &mapping : pathMappings)
+        summary += mapping.from + QStringLiteral(" -> ") + mapping.to + QStringLiteral("\n");
+    return summary;
+}
+
 // Each text goes as typed, one argument each: the tool makes paths absolute
 // and splits the extension list itself. Only the separators change: Windows
 // takes a typed slash for a backslash, but the tool splits paths at
@@ -108,6 +134,12 @@ QStringList MPLABConverter::conversionArguments() const
         arguments << QStringLiteral("-sw");
     if (databaseCheck->isChecked())
         arguments << QStringLiteral("-cdb") << toBackslashes(databasePath());
+    // The folder on the author's machine goes as typed: the tool takes
+    // either separator there.
+    for (const PathMapping &mapping : pathMappings)
+        arguments << QStringLiteral("-map") << PathMapping{mapping.from, toBackslashes(mapping.to)}.argument();
+    if (!chosenConfiguration().isEmpty())
+        arguments << QStringLiteral("-conf") << chosenConfiguration();
     return arguments;
 }
 
@@ -147,7 +179,17 @@ void MPLABConverter::readFromStdout()
 void MPLABConverter::showOutputLines(const QStringList &lines)
 {
     if (!lines.isEmpty())
-        DetailsText->append(lines.join(QLatin1Char('\n')));
+        appendText(lines.join(QLatin1Char('\n')));
+}
+
+// A new paragraph holding `text` as it is: QTextEdit::append would take a
+// line that looks like markup (a folder named "<b>") for rich text.
+void MPLABConverter::appendText(const QString &text)
+{
+    QTextCursor cursor(DetailsText->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(text, QTextCharFormat());
 }
 
 // The tool's warnings and reasons stand in the log as they come, each line a
@@ -173,15 +215,25 @@ void MPLABConverter::reportWarnings()
 {
     const int count = toolErrors.warnings();
     if (count == 1)
-        DetailsText->append(tr("There was 1 warning: see the dark red line above."));
+        appendText(tr("There was 1 warning: see the dark red line above."));
     else if (count > 1)
-        DetailsText->append(tr("There were %1 warnings: see the dark red lines above.").arg(count));
+        appendText(tr("There were %1 warnings: see the dark red lines above.").arg(count));
 }
 
 void MPLABConverter::reportFailureReason()
 {
     if (!toolErrors.reason().isEmpty())
-        DetailsText->append(tr("Project Conversion Failed: %1").arg(toolErrors.reason()));
+        appendText(tr("Project Conversion Failed: %1").arg(toolErrors.reason()));
+}
+
+// The tool's warnings name its own options; a wizard user acts elsewhere.
+void MPLABConverter::reportWhereToAct()
+{
+    if (toolErrors.missingSources())
+        appendText(tr("To convert sources that are on this machine under another folder: "
+                      "Back to the file extensions page, Path Mappings..."));
+    if (toolErrors.otherConfigurations())
+        appendText(tr("To convert another configuration: Back to the first page, Configuration."));
 }
 
 void MPLABConverter::processError(QProcess::ProcessError error)
@@ -190,9 +242,9 @@ void MPLABConverter::processError(QProcess::ProcessError error)
     if (error != QProcess::FailedToStart)
         return;
 #ifdef Q_OS_WIN
-    DetailsText->append(tr("Project Conversion could not be executed: Please ensure Quillbrook.exe is set on the path.\n"));
+    appendText(tr("Project Conversion could not be executed: Please ensure Quillbrook.exe is set on the path.\n"));
 #else
-    DetailsText->append(tr("Project Conversion could not be executed: Please ensure Quillbrook is set on the path.\n"));
+    appendText(tr("Project Conversion could not be executed: Please ensure Quillbrook is set on the path.\n"));
 #endif
     setRunning(false);
 }
@@ -209,11 +261,13 @@ void MPLABConverter::processExit()
     appendToolErrorLines(toolErrors.finish());
     if (conversionProcess->exitStatus() == QProcess::NormalExit) {
         if (conversionProcess->exitCode() == 0) {
-            DetailsText->append(tr("Project Converted Successfully!"));
+            appendText(tr("Project Converted Successfully!"));
             reportWarnings();
+            reportWhereToAct();
             setButtonText(CancelButton, tr("Close"));
         } else {
             reportFailureReason();
+            reportWhereToAct();
             QMessageBox::about(nullptr, tr("MPLAB Project Converter"),
                                tr("Project Conversion Failed!\nPlease check the details log and try again."));
         }

@@ -29,6 +29,8 @@ void ToolErrors::note(const QString &line)
 {
     if (line.startsWith(warningPrefix)) {
         ++warningCount;
+        mapHinted = mapHinted || line.contains(QLatin1String("-map FROM=TO"));
+        confHinted = confHinted || line.contains(QLatin1String("-conf NAME"));
         return;
     }
     if (!line.startsWith(toolPrefix))

@@ -19,6 +19,10 @@ public:
     QStringList finish();
 
     int warnings() const { return warningCount; }
+    // A warning named "-map FROM=TO": sources or folders not on this machine.
+    bool missingSources() const { return mapHinted; }
+    // A warning named "-conf NAME": the project has other configurations.
+    bool otherConfigurations() const { return confHinted; }
     // The text of the tool's last line that is not a warning, without its
     // "Quillbrook: " and "error: " prefixes; empty when there was none.
     QString reason() const { return lastReason; }
@@ -29,6 +33,8 @@ private:
 
     LineSplitter lines;
     int warningCount = 0;
+    bool mapHinted = false;
+    bool confHinted = false;
     QString lastReason;
 };
 

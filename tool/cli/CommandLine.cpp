@@ -54,6 +54,8 @@ const OptionWord OptionWords[] = {
 // Asked for anywhere on the command line, these answer instead of a run.
 const char* const HelpWords[] = {"-h", "--help"};
 const char* const VersionWord = "--version";
+// First on the command line, with the project after it: list its configurations.
+const char* const ConfigurationsWord = "--configurations";
 
 const OptionWord* findOptionWord(const std::string& argument) {
   for (const OptionWord& option : OptionWords) {
@@ -162,6 +164,23 @@ int convert(const std::vector<std::string>& arguments) {
   return ProjectConverter(std::move(settings), source).run();
 }
 
+int listConfigurations(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) {
+    warnAboutMissingValue(arguments[0]);
+    return 1;
+  }
+  for (std::size_t i = 2; i < arguments.size(); ++i)
+    warnAboutIgnoredArgument(arguments[i]);
+  const std::string currentDirectory = platform::currentDirectory();
+  if (currentDirectory.empty() && needsCurrentDirectory(platform::pathArgument(arguments[1]))) {
+    reportError("cannot read the current directory: " + platform::lastFailure() +
+                "; run from an existing folder or give an absolute path");
+    printLine("Could not read the current directory");
+    return 1;
+  }
+  return printConfigurations(absoluteArgument(arguments[1], currentDirectory));
+}
+
 bool isCompilerPersonality(const OptionWord& option) {
   return std::string_view(option.word) == "-cp";
 }
@@ -251,6 +270,8 @@ std::vector<std::string> helpLines() {
       words += " " + std::string(option.valueName);
     lines.push_back(helpLine(words, option.help));
   }
+  lines.push_back(helpLine(std::string(ConfigurationsWord) + " source_proj",
+                           "print the configurations of an MPLAB X project, one per line, and exit"));
   lines.push_back(helpLine("-h, --help", "print this help and exit"));
   lines.push_back(helpLine("--version", "print the version and exit"));
   lines.insert(lines.end(),
@@ -302,6 +323,8 @@ int answer(const std::vector<std::string>& arguments) {
       printLine(line);
     return 0;
   }
+  if (!arguments.empty() && arguments[0] == ConfigurationsWord)
+    return listConfigurations(arguments);
   if (arguments.size() < 2) {
     printUsage();
     // The two lines above are fixed; options added since follow on

@@ -15,6 +15,7 @@
 #include "plan/OutputPlan.h"
 #include "platform/Platform.h"
 #include "tarn/GroupWriter.h"
+#include "text/TextOps.h"
 
 ProjectSource findProjectSource(const std::string& sourceProject) {
   ProjectSource source;
@@ -26,6 +27,50 @@ std::string defaultName(const std::string& sourceProject, const ProjectSource& s
   if (source.mplabX)
     return mplabXProjectName(source.mplabXSource.projectFolder);
   return defaultProjectName(sourceProject);
+}
+
+namespace {
+
+bool isMcpFile(const std::string& path) {
+  const std::string name = toUpperAscii(path.substr(path.rfind('\\') + 1));
+  return name.size() > 4 && name.compare(name.size() - 4, 4, ".MCP") == 0;
+}
+
+// An .mcp file that can be read has one build and no names.
+void checkMcpFile(const std::string& sourceProject) {
+  std::FILE* file = platform::openForReading(sourceProject);
+  if (file == nullptr)
+    throw AsciiReaderError(AsciiReaderError::CannotOpen, platform::lastFailure());
+  std::fclose(file);
+  if (!isMcpFile(sourceProject))
+    throw AsciiReaderError(AsciiReaderError::NotConvertible,
+                           displayPath(sourceProject) +
+                               " is neither an MPLAB X project (a folder holding "
+                               "nbproject/configurations.xml, or that file) nor an .mcp file");
+}
+
+std::vector<std::string> configurationNames(const std::string& sourceProject) {
+  const ProjectSource source = findProjectSource(sourceProject);
+  if (source.mplabX)
+    return readConfigurationNames(source.mplabXSource);
+  checkMcpFile(sourceProject);
+  return {};
+}
+
+}  // namespace
+
+int printConfigurations(const std::string& sourceProject) {
+  try {
+    for (const std::string& name : configurationNames(sourceProject))
+      printLine(name);
+    return 0;
+  } catch (const AsciiReaderError& error) {
+    reportReadFailure(sourceProject, error);
+  } catch (const std::bad_alloc&) {
+    reportReadFailure(sourceProject,
+                      AsciiReaderError(AsciiReaderError::OutOfMemory, OutOfMemoryReason));
+  }
+  return 1;
 }
 
 ProjectConverter::ProjectConverter(ConversionSettings settings, const ProjectSource& source)

@@ -47,6 +47,12 @@ private:
   const ProjectSource source;
 };
 
+// The answer to "--configurations PROJECT" (an absolute tool path): the
+// configuration names of an MPLAB X project, one a line, none for an .mcp
+// file, which has one build; the exit status, 1 after the usual
+// project-file failure lines for a path that is neither.
+int printConfigurations(const std::string& sourceProject);
+
 // The project name used without "-pn": an MPLAB X project's folder name
 // less ".X", an .mcp file's name cut before its last dot.
 std::string defaultName(const std::string& sourceProject, const ProjectSource& source);

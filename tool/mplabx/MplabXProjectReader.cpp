@@ -62,6 +62,28 @@ bool holdsConflictMarkers(const std::string& bytes) {
   return bytes.compare(0, 8, "<<<<<<< ") == 0 || contains(bytes, "\n<<<<<<< ");
 }
 
+[[noreturn]] void refuse(const std::string& file, const std::string& reason) {
+  throw AsciiReaderError(AsciiReaderError::NotConvertible, file, reason);
+}
+
+// configurations.xml parsed whole. Raises AsciiReaderError.
+void loadDocument(const std::string& file, pugi::xml_document& document) {
+  std::string bytes;
+  readWholeFile(file, bytes);
+  if (bytes.compare(0, 3, Utf8Bom) == 0)
+    bytes.erase(0, 3);
+  if (holdsConflictMarkers(bytes))
+    refuse(file, file + " holds merge-conflict markers (\"<<<<<<<\"): resolve the conflict, "
+                        "then convert again");
+  const pugi::xml_parse_result parsed =
+      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
+  if (parsed.status == pugi::status_out_of_memory)
+    throw AsciiReaderError(AsciiReaderError::OutOfMemory, file, OutOfMemoryReason);
+  if (!parsed)
+    refuse(file, file + " is not well-formed XML (" + parsed.description() + " at byte " +
+                     std::to_string(parsed.offset) + "): not an MPLAB X project");
+}
+
 std::string nameList(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names)
@@ -130,21 +152,7 @@ void MplabXProjectReader::stop(const std::string& reason) const {
 }
 
 void MplabXProjectReader::load(pugi::xml_document& document) {
-  std::string bytes;
-  readWholeFile(source.configurations, bytes);
-  if (bytes.compare(0, 3, Utf8Bom) == 0)
-    bytes.erase(0, 3);
-  if (holdsConflictMarkers(bytes))
-    stop(source.configurations + " holds merge-conflict markers (\"<<<<<<<\"): resolve the "
-                                 "conflict, then convert again");
-  const pugi::xml_parse_result parsed =
-      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
-  if (parsed.status == pugi::status_out_of_memory)
-    throw AsciiReaderError(AsciiReaderError::OutOfMemory, source.configurations,
-                           OutOfMemoryReason);
-  if (!parsed)
-    stop(source.configurations + " is not well-formed XML (" + parsed.description() +
-         " at byte " + std::to_string(parsed.offset) + "): not an MPLAB X project");
+  loadDocument(source.configurations, document);
 }
 
 pugi::xml_node MplabXProjectReader::chooseConfiguration(pugi::xml_node confs) const {
@@ -347,4 +355,23 @@ std::string MplabXProjectReader::value(Node node, const char* what) const {
   const char* text = node.as_string();
   refuseControlCharacters(text, what, source.configurations);
   return text;
+}
+
+std::vector<std::string> readConfigurationNames(const MplabXSource& source) {
+  if (!source.failure.empty())
+    throw AsciiReaderError(AsciiReaderError::CannotOpen, source.configurations, source.failure);
+  pugi::xml_document document;
+  loadDocument(source.configurations, document);
+  std::vector<std::string> names;
+  const pugi::xml_node confs = document.child("configurationDescriptor").child("confs");
+  for (pugi::xml_node conf : confs.children("conf")) {
+    const char* name = conf.attribute("name").value();
+    refuseControlCharacters(name, "the configuration name", source.configurations);
+    names.emplace_back(name);
+  }
+  if (names.empty())
+    refuse(source.configurations, source.configurations +
+                                      " lists no configuration (no <conf> in <confs>): not an "
+                                      "MPLAB X project");
+  return names;
 }

@@ -66,6 +66,10 @@ private:
   ProjectFindings findings;
 };
 
+// The <conf name=...> values of configurations.xml, in file order. Raises
+// AsciiReaderError as reading the project does.
+std::vector<std::string> readConfigurationNames(const MplabXSource& source);
+
 // The MPLAB X reader as one step of the pass: the project read into a
 // model, "-map" applied and what was found amiss warned about. Raises
 // AsciiReaderError.

@@ -7,6 +7,7 @@
 #include "WizardTestSupport.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,7 +128,10 @@ void FormTest::widgetsStandWhereTheFormPutsThem_data()
     row("hxxCheck", "groupBox7", {260, 75, 50, 20}, "*.hxx");
     row("textLabel2", "groupBox7", {50, 116, 100, 20}, "Custom Extensions");
     row("CustExtEdit", "groupBox7", {160, 115, 144, 25});
-    row("switchesCheck", "Page2", {60, 322, 420, 18},
+    row("configurationLabel", "groupBox1_3", {225, 116, 85, 21}, "Configuration");
+    row("configurationCombo", "groupBox1_3", {315, 116, 175, 21});
+    row("mappingsButton", "Page2", {400, 320, 95, 21}, "Path Mappings...");
+    row("switchesCheck", "Page2", {60, 322, 338, 18},
         "Read macros and include paths from compiler switches (-D, -I)");
     row("databaseCheck", "Page2", {60, 340, 460, 18},
         "Also write a compilation database (compile_commands.json) for clangd and cppcheck");
@@ -211,12 +215,28 @@ void FormTest::longTextsAndTooltips()
     // dialog font, above the bottom banner; so does the version.
     for (QWidget *widget : {static_cast<QWidget *>(wizard.switchesCheck),
                             static_cast<QWidget *>(wizard.databaseCheck),
-                            static_cast<QWidget *>(wizard.versionLabel)}) {
+                            static_cast<QWidget *>(wizard.versionLabel),
+                            static_cast<QWidget *>(wizard.configurationLabel),
+                            static_cast<QWidget *>(wizard.mappingsButton)}) {
         QCOMPARE(widget->font(), wizard.font());
         QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(widget->objectName()));
         QVERIFY2(widget->sizeHint().height() <= widget->height() + 1, qPrintable(widget->objectName()));
         QVERIFY(widget->geometry().bottom() < 360);
     }
+
+    // The configuration row, hidden until an MPLAB X project is named, sits
+    // below the last line of the welcome text, inside its box.
+    QVERIFY(!wizard.configurationCombo->isVisibleTo(wizard.Page0));
+    QVERIFY(!wizard.configurationLabel->isVisibleTo(wizard.Page0));
+    const QRect text = QFontMetrics(wizard.textLabel2_2->font())
+                           .boundingRect(QRect(QPoint(), wizard.textLabel2_2->size()),
+                                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter,
+                                         wizard.textLabel2_2->text())
+                           .translated(wizard.textLabel2_2->pos());
+    QVERIFY2(text.bottom() < wizard.configurationCombo->y(), qPrintable(QString::number(text.bottom())));
+    QVERIFY(wizard.configurationCombo->geometry().bottom() < wizard.groupBox1_3->height() - 2);
+    QVERIFY(wizard.configurationCombo->sizeHint().height() <= wizard.configurationCombo->height() + 2);
+    QCOMPARE(wizard.configurationLabel->buddy(), wizard.configurationCombo);
 }
 
 QTEST_MAIN(FormTest)

@@ -3,12 +3,16 @@
 // is reported, one run at a time, and every way out of the wizard.
 
 #include "MPLABConverter.h"
+#include "PathMappingsDialog.h"
 #include "WizardPage.h"
 #include "WizardTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -41,6 +45,25 @@ int execAndLeave(const std::function<void()> &leave)
     return QApplication::exec();
 }
 
+// Opens the path mappings from the extensions page and types `rows` (pairs
+// "from", "to") into its table, then OK.
+void enterMappings(MPLABConverter &wizard, WizardDriver &driver, const QStringList &rows)
+{
+    ModalAnswer fill([&](QWidget *modal) {
+        auto *dialog = qobject_cast<PathMappingsDialog *>(modal);
+        for (qsizetype i = 0; i + 1 < rows.size(); i += 2) {
+            if (i > 0)
+                dialog->addButton->click();
+            const int row = dialog->table->currentRow();
+            dialog->table->item(row, 0)->setText(rows[i]);
+            dialog->table->item(row, 1)->setText(rows[i + 1]);
+        }
+        dialog->accept();
+    });
+    driver.click(wizard.mappingsButton);
+    QVERIFY(fill.answered());
+}
+
 } // namespace
 
 class RunTest : public QObject
@@ -53,6 +76,10 @@ private slots:
 
     void successSendsEveryInputAsTypedAndShowsTheOutput();
     void emptyOptionsAreLeftOut();
+    void configurationAndMappingsReachTheTool_data();
+    void configurationAndMappingsReachTheTool();
+    void logShowsTextAsTextAndSaysWhereToAct_data();
+    void logShowsTextAsTextAndSaysWhereToAct();
     void failureShowsTheMessageBox();
     void standardErrorStandsApartInOrderAndWarningsAreCounted();
     void failureShowsTheToolsReason();
@@ -161,6 +188,123 @@ void RunTest::emptyOptionsAreLeftOut()
     driver.press(QWizard::FinishButton);
     waitForExit(wizard);
     QCOMPARE(tool.arguments(), QStringList({"motor.mcp", ".", "-cp", "pic.p_c", "-pn", "motor"}));
+}
+
+void RunTest::configurationAndMappingsReachTheTool_data()
+{
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QByteArray>("configurations"); // what the tool lists
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QStringList>("mappings");
+    QTest::addColumn<bool>("switchesAndDatabase");
+    QTest::addColumn<QStringList>("tail"); // the arguments after "-pn", "motor"
+    QTest::addColumn<QString>("summaryTail");
+
+    const QString database = MPLABConverter::toBackslashes(QStringLiteral(".") + QDir::separator()
+                                                           + QStringLiteral("compile_commands.json"));
+    const QString lib = MPLABConverter::toBackslashes(QStringLiteral("lib/c32"));
+    QTest::newRow(".mcp: mappings in order, no choice")
+        << "motor.mcp" << QByteArray("default,other") << -1 << QStringList{"C:\\C32", "lib/c32", "/old", "new"}
+        << false << QStringList{"-map", "C:\\C32=" + lib, "-map", "/old=new"}
+        << "\nPath Mappings:\nC:\\C32 -> lib/c32\n/old -> new\n";
+    QTest::newRow("folder: the second configuration")
+        << "pump.X" << QByteArray("default,PIC24FJ64GB002") << 1 << QStringList{} << false
+        << QStringList{"-conf", "PIC24FJ64GB002"} << "\nConfiguration:\nPIC24FJ64GB002\n";
+    QTest::newRow("configurations.xml: first chosen, a mapping, -sw and -cdb")
+        << "pump.X/nbproject/configurations.xml" << QByteArray("default,PIC24") << 0
+        << QStringList{"C:\\C32", "lib/c32"} << true
+        << QStringList{"-sw", "-cdb", database, "-map", "C:\\C32=" + lib, "-conf", "default"}
+        << "\nConfiguration:\ndefault\n\nPath Mappings:\nC:\\C32 -> lib/c32\n";
+    QTest::newRow("folder: no names listed, no -conf")
+        << "pump.X" << QByteArray("") << -1 << QStringList{} << true
+        << QStringList{"-sw", "-cdb", database}
+        << "\nCompilation Database:\n." + QString(QDir::separator()) + "compile_commands.json\n";
+}
+
+void RunTest::configurationAndMappingsReachTheTool()
+{
+    QFETCH(QString, project);
+    QFETCH(QByteArray, configurations);
+    QFETCH(int, chosen);
+    QFETCH(QStringList, mappings);
+    QFETCH(bool, switchesAndDatabase);
+    QFETCH(QStringList, tail);
+    QFETCH(QString, summaryTail);
+    scratch->makeDir(QStringLiteral("pump.X/nbproject"));
+    scratch->write(QStringLiteral("pump.X/nbproject/configurations.xml"));
+    StandIn tool(*scratch);
+    tool.listConfigurations(configurations);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    driver.fillFirstPages(project, QStringLiteral("."), QStringLiteral("motor"), QString(), QString(),
+                          QStringLiteral("pic.p_c"));
+    // Shown for an MPLAB X project only, filled from the tool, the first chosen.
+    QCOMPARE(wizard.configurationCombo->isVisibleTo(wizard.Page0), project != QLatin1String("motor.mcp"));
+    if (chosen >= 0) {
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.configurationCombo->count(), 2, 10000);
+        QCOMPARE(wizard.configurationCombo->currentIndex(), 0);
+        wizard.configurationCombo->setCurrentIndex(chosen);
+    }
+    if (!mappings.isEmpty())
+        enterMappings(wizard, driver, mappings);
+    if (switchesAndDatabase) {
+        driver.click(wizard.switchesCheck);
+        driver.click(wizard.databaseCheck);
+    }
+    driver.press(QWizard::NextButton);
+    const QString summary = wizard.DetailsText->toPlainText();
+    QVERIFY2(summary.endsWith(summaryTail), qPrintable(summary));
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    QCOMPARE(tool.arguments(), QStringList({MPLABConverter::toBackslashes(project), ".", "-cp", "pic.p_c",
+                                            "-pn", "motor"}) + tail);
+}
+
+void RunTest::logShowsTextAsTextAndSaysWhereToAct_data()
+{
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("errorLine");
+    QTest::addColumn<QStringList>("tail"); // the last lines of the log
+
+    const QString mapHint = QStringLiteral("To convert sources that are on this machine under another folder: "
+                                           "Back to the file extensions page, Path Mappings...");
+    const QString confHint = QStringLiteral("To convert another configuration: Back to the first page, Configuration.");
+    const QString oneWarning = QStringLiteral("There was 1 warning: see the dark red line above.");
+    QTest::newRow("markup on standard output")
+        << QByteArray("  Creating Group - <b>bold</b>\n  Creating Group - a&amp;b <br>\n") << QByteArray()
+        << QStringList{"  Creating Group - <b>bold</b>", "  Creating Group - a&amp;b <br>", converted};
+    const QByteArray missing = "Quillbrook: warning: left out 4 of 4 sources that are not on this machine, "
+                               "first C:\\<i>lib</i>\\a.c (-map FROM=TO points a folder written on "
+                               "another machine at this one)";
+    QTest::newRow("missing sources")
+        << QByteArray() << missing
+        << QStringList{QString::fromLatin1(missing), converted, oneWarning, mapHint};
+    const QByteArray several = "Quillbrook: warning: C:\\p.X\\nbproject\\configurations.xml has several "
+                               "configurations; converted default, not PIC24 (\"-conf NAME\" picks one)";
+    QTest::newRow("other configurations")
+        << QByteArray() << several << QStringList{QString::fromLatin1(several), converted, oneWarning, confHint};
+    QTest::newRow("another warning, no hint")
+        << QByteArray() << QByteArray("Quillbrook: warning: &lt;conf&gt; -map")
+        << QStringList{"Quillbrook: warning: &lt;conf&gt; -map", converted, oneWarning};
+}
+
+void RunTest::logShowsTextAsTextAndSaysWhereToAct()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, errorLine);
+    QFETCH(QStringList, tail);
+    StandIn tool(*scratch);
+    if (!output.isEmpty())
+        tool.alsoPrint(output);
+    if (!errorLine.isEmpty())
+        tool.endWithErrorLine(errorLine);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    reachFinish(wizard, driver);
+    driver.press(QWizard::FinishButton);
+    waitForExit(wizard);
+    const QString log = wizard.DetailsText->toPlainText();
+    QVERIFY2(log.endsWith(tail.join(QLatin1Char('\n'))), qPrintable(log));
 }
 
 void RunTest::failureShowsTheMessageBox()

@@ -26,6 +26,8 @@ private slots:
     void loadedPathsAreValidatedAtOnce();
     void runRewritesTheFileWithTheEditsThatHoldText();
     void unwritableFileIsLeftAlone();
+    void mappingsRoundTripAndKeepOldFilesMeaning_data();
+    void mappingsRoundTripAndKeepOldFilesMeaning();
 
 private:
     void convert(MPLABConverter &wizard, WizardDriver &driver, const QString &message,
@@ -139,6 +141,73 @@ void SettingsTest::unwritableFileIsLeftAlone()
     WizardDriver driver(wizard);
     convert(wizard, driver, QString(), QStringLiteral("c.p_c"));
     QVERIFY(QFileInfo(scratch->path(QStringLiteral("settings.txt"))).isDir());
+}
+
+namespace {
+
+// The personalities a wizard that knows only their three keys reads from
+// `file`: each key takes the line after it, every other line is skipped.
+QStringList personalitiesWithoutMappings(const QByteArray &file)
+{
+    const QStringList keys = {"Message Personality:", "Analyser Personality:", "Compiler Personality:"};
+    QStringList values(3);
+    const QStringList lines = QString::fromLocal8Bit(file).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype key = keys.indexOf(lines[i]);
+        if (key >= 0)
+            values[key] = lines.value(++i);
+    }
+    return values;
+}
+
+} // namespace
+
+void SettingsTest::mappingsRoundTripAndKeepOldFilesMeaning_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("maps"); // the -map values of the run, in order
+    QTest::addColumn<QByteArray>("written");
+
+    const QByteArray personalities = "Message Personality:\nm.p_s\n\nCompiler Personality:\nc.p_c\n\n";
+    QTest::newRow("an old file: no mappings, written back unchanged")
+        << personalities << QStringList{} << personalities;
+    const QByteArray mapped = personalities + "Path Mapping:\nC:\\C32=/opt/c32\n\nPath Mapping:\n/old=new dir\n\n";
+    QTest::newRow("mappings in order, written back unchanged") << mapped
+        << QStringList{"C:\\C32=" + MPLABConverter::toBackslashes("/opt/c32"), "/old=new dir"} << mapped;
+    QTest::newRow("mappings before the personalities are written after them")
+        << QByteArray("Path Mapping:\nA=B\n\n") + personalities << QStringList{"A=B"}
+        << personalities + "Path Mapping:\nA=B\n\n";
+    QTest::newRow("a mapping without both sides or without \"=\" is dropped")
+        << QByteArray("Path Mapping:\n=B\n\nPath Mapping:\nC:\\C32\n\nCompiler Personality:\nc.p_c\n")
+        << QStringList{} << QByteArray("Compiler Personality:\nc.p_c\n\n");
+}
+
+void SettingsTest::mappingsRoundTripAndKeepOldFilesMeaning()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, maps);
+    QFETCH(QByteArray, written);
+    for (const char *name : {"motor.mcp", "m.p_s", "c.p_c"})
+        scratch->write(QLatin1String(name));
+    scratch->write(QStringLiteral("settings.txt"), file);
+    StandIn tool(*scratch);
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    const QStringList loaded = {wizard.MsgPersonEdit->text(), wizard.AnalPersonEdit->text(),
+                                wizard.CmpPersonEdit->text()};
+    // The mapping entries change nothing for a wizard that skips them.
+    QCOMPARE(loaded, personalitiesWithoutMappings(file));
+    convert(wizard, driver, wizard.MsgPersonEdit->text(), wizard.CmpPersonEdit->text());
+    QStringList sent;
+    const QStringList arguments = tool.arguments();
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("-map"))
+            sent << arguments[i + 1];
+    }
+    QCOMPARE(sent, maps);
+    const QByteArray saved = scratch->read(QStringLiteral("settings.txt"));
+    QCOMPARE(saved, written);
+    QCOMPARE(personalitiesWithoutMappings(saved), loaded);
 }
 
 QTEST_MAIN(SettingsTest)

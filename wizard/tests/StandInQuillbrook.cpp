@@ -8,6 +8,9 @@
 // $STANDIN_CRASH is set or calls abort() if $STANDIN_ABORT is set. With
 // $STANDIN_PIECES set, each line goes out in three writes, the CR LF line
 // end split between the last two, and the last line has no line end.
+// $STANDIN_OUTPUT, if set, follows the lines on standard output as it is.
+// Asked "--configurations PROJECT", it prints the comma-separated names of
+// $STANDIN_CONFIGURATIONS one a line and exits 0, recording nothing.
 
 #include <chrono>
 #include <cstdio>
@@ -86,6 +89,13 @@ void printInPieces(int lines)
 
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && std::string(argv[1]) == "--configurations") {
+        std::string names = environment("STANDIN_CONFIGURATIONS");
+        for (char &c : names)
+            c = c == ',' ? '\n' : c;
+        std::printf("%s\n", names.c_str());
+        return 0;
+    }
     std::ofstream record(environment("STANDIN_ARGS_FILE"), std::ios::binary);
     for (int i = 1; i < argc; ++i)
         record << argv[i] << '\n';
@@ -96,6 +106,8 @@ int main(int argc, char *argv[])
         printInPieces(lines);
     else
         printLines(lines, std::atoi(environment("STANDIN_WARNINGS")));
+    if (*environment("STANDIN_OUTPUT"))
+        writeOut(environment("STANDIN_OUTPUT"));
     if (*environment("STANDIN_REASON")) {
         std::fprintf(stderr, "%s\n", environment("STANDIN_REASON"));
         std::fflush(stderr);

@@ -7,7 +7,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,6 +85,7 @@ private slots:
     void nextStatesPersistAcrossPages();
     void browseDialogsFillEditsAndShareTheirStart();
     void cancelledBrowseChangesNothing();
+    void projectDialogTakesAnMplabXProjectFolder();
     void pickedPathsUseTheNativeSeparator();
 
 private:
@@ -338,6 +341,39 @@ void ValidationTest::cancelledBrowseChangesNothing()
     const DialogSeen seen = browse(driver, wizard.MPLABProjectBrowseBtn, QString());
     QCOMPARE(seen.startFolder, scratch->path());
     QCOMPARE(seen.startSelection, QStringList(project));
+}
+
+// Opening a folder in the project dialog goes into it, unless it is an
+// MPLAB X project: then the folder itself is the pick, as an .mcp file is.
+void ValidationTest::projectDialogTakesAnMplabXProjectFolder()
+{
+    const QString plain = scratch->makeDir(QStringLiteral("firmware.X"));
+    const QString project = scratch->makeDir(QStringLiteral("firmware.X/pump.X/nbproject"));
+    scratch->write(QStringLiteral("firmware.X/pump.X/nbproject/configurations.xml"));
+    const QString folder = QFileInfo(project).absolutePath();
+    MPLABConverter wizard;
+    WizardDriver driver(wizard);
+    QString enteredFirst;
+    bool stillOpen = false;
+    ModalAnswer answer([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        for (QAbstractItemView *list : dialog->findChildren<QAbstractItemView *>())
+            list->clearSelection();
+        name->setText(plain);
+        static_cast<QDialog *>(dialog)->accept();
+        enteredFirst = dialog->directory().absolutePath();
+        stillOpen = dialog->isVisible();
+        name->setText(folder);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    driver.click(wizard.MPLABProjectBrowseBtn);
+    QVERIFY(answer.answered());
+    QCOMPARE(enteredFirst, plain);
+    QVERIFY(stillOpen);
+    QCOMPARE(wizard.MPLABProjectEdit->text(), MPLABConverter::toBackslashes(folder));
+    QCOMPARE(wizard.FenNameEdit->text(), QStringLiteral("pump"));
+    QVERIFY(!wizard.configurationCombo->isHidden());
 }
 
 void ValidationTest::pickedPathsUseTheNativeSeparator()

@@ -140,7 +140,8 @@ StandIn::~StandIn()
     qputenv("PATH", previousPath);
     for (const char *name : {"STANDIN_ARGS_FILE", "STANDIN_LINES", "STANDIN_EXIT",
                              "STANDIN_CRASH", "STANDIN_ABORT", "STANDIN_PIECES", "STANDIN_HOLD_FILE",
-                             "STANDIN_WARNINGS", "STANDIN_REASON"})
+                             "STANDIN_WARNINGS", "STANDIN_REASON", "STANDIN_OUTPUT",
+                             "STANDIN_CONFIGURATIONS"})
         qunsetenv(name);
 }
 
@@ -163,6 +164,16 @@ void StandIn::warnAfterLines(int count)
 void StandIn::endWithErrorLine(const QByteArray &line)
 {
     qputenv("STANDIN_REASON", line);
+}
+
+void StandIn::alsoPrint(const QByteArray &text)
+{
+    qputenv("STANDIN_OUTPUT", text);
+}
+
+void StandIn::listConfigurations(const QByteArray &names)
+{
+    qputenv("STANDIN_CONFIGURATIONS", names);
 }
 
 void StandIn::exitWith(int status)

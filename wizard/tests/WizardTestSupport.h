@@ -81,6 +81,10 @@ public:
     void warnAfterLines(int count);
     // The last line on standard error, after the printed lines.
     void endWithErrorLine(const QByteArray &line);
+    // Printed on standard output after the lines, as it is.
+    void alsoPrint(const QByteArray &text);
+    // The names it lists when asked "--configurations", comma-separated.
+    void listConfigurations(const QByteArray &names);
     void exitWith(int status);
     void crash();
     void abort();
