@@ -65,18 +65,34 @@ platform::PathState stateOfError(DWORD error) {
   return platform::PathState::Unknown;
 }
 
+std::wstring wide(const std::string& text) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0);
+  std::wstring converted(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &converted[0], size);
+  return converted;
+}
+
 // `path` with "." and ".." applied as Windows applies them, in the long
-// form when it is still too long for the plain one: a path that names a
-// file through "..\.." may pass 260 characters on the way and not at the end.
-std::string fullPath(const std::string& path) {
-  std::string full;
-  if (!platform::resolvedPath(path, full))
-    return path;
-  if (full.size() < MAX_PATH)
+// form when it is still too long for the plain one. A path that names a
+// file through "..\.." may pass 260 characters on the way and not at the
+// end; the ANSI calls would give up on it, the wide ones do not.
+std::wstring fullPath(const std::string& path) {
+  const std::wstring given = wide(path);
+  std::wstring full(given.size() + MAX_PATH, L'\0');
+  DWORD size = GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+  if (size >= full.size()) {
+    full.resize(size);
+    size = GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+  }
+  if (size == 0 || size >= full.size())
+    return given;
+  full.resize(size);
+  if (full.size() < MAX_PATH || full.compare(0, 4, L"\\\\?\\") == 0)
     return full;
-  if (full.compare(0, 2, "\\\\") == 0)
-    return "\\\\?\\UNC\\" + full.substr(2);
-  return "\\\\?\\" + full;
+  if (full.compare(0, 2, L"\\\\") == 0)
+    return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
 }
 
 // The file's volume serial number and file index, which together name it
@@ -86,7 +102,7 @@ platform::PathState describe(const std::string& path, BY_HANDLE_FILE_INFORMATION
     return platform::PathState::Absent;
   if (platform::faultInjected(platform::HostCall::Stat, path))
     return platform::PathState::Unknown;
-  const HANDLE handle = CreateFileA(fullPath(path).c_str(), 0,
+  const HANDLE handle = CreateFileW(fullPath(path).c_str(), 0,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
