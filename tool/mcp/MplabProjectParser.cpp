@@ -64,8 +64,7 @@ void MplabProjectParser::parse() {
     } else if (contains(line, "[FILE_INFO]")) {
       readFileInfo();
     } else if (contains(line, "TS{")) {
-      readDefines(line);
-      readSwitches(line);
+      readToolSettings(line);
     } else if (contains(line, "dir_inc=")) {
       readIncludeDirs(line);
     }
