@@ -83,8 +83,16 @@ void MplabProjectParser::readDefines(std::string& line) {
 
   const std::string_view value(text.data() + first, last - first);
   std::vector<Define> batch;
-  batch.reserve(static_cast<std::size_t>(std::count(value.begin(), value.end(), ',')) + 1);
-  for (const std::string_view item : splitViews(value, ',')) {
+  std::size_t items = 1;
+  for (std::size_t comma = value.find(','); comma != std::string_view::npos;
+       comma = value.find(',', comma + 1))
+    ++items;
+  batch.reserve(items);
+  std::size_t itemStart = 0;
+  for (std::size_t i = 0; i < items; ++i) {
+    const std::size_t comma = std::min(value.find(',', itemStart), value.size());
+    const std::string_view item = value.substr(itemStart, comma - itemStart);
+    itemStart = comma + 1;
     const std::string_view::size_type equals = item.find('=');
     if (equals == std::string_view::npos) {
       batch.push_back(Define{item, std::string_view()});

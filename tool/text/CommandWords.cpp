@@ -87,6 +87,11 @@ private:
     while (at + run < text.size() && text[at + run] == '\\')
       ++run;
     const bool beforeQuote = at + run < text.size() && text[at + run] == '"';
+    if (dropped) {
+      // Nothing of a dropped word is kept, so no backslashes are made.
+      take(std::string_view(), beforeQuote && run % 2 == 1 ? run + 1 : run);
+      return;
+    }
     if (!beforeQuote) {
       take(std::string(run, '\\'), run);
       return;
