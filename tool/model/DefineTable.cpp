@@ -21,6 +21,22 @@ void keepLastOfEachName(std::vector<Define>& defines) {
   defines.resize(kept);
 }
 
+// `defines` sorted by name; equal names keep their order.
+std::vector<Define> sortedByName(const std::vector<Define>& defines) {
+  std::vector<std::size_t> order(defines.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::sort(order.begin(), order.end(), [&defines](std::size_t one, std::size_t other) {
+    const int compared = defines[one].name.compare(defines[other].name);
+    return compared < 0 || (compared == 0 && one < other);
+  });
+  std::vector<Define> sorted;
+  sorted.reserve(defines.size());
+  for (std::size_t i : order)
+    sorted.push_back(defines[i]);
+  return sorted;
+}
+
 }  // namespace
 
 DefineTable::DefineTable(
@@ -43,18 +59,20 @@ std::string& DefineTable::keep(std::string text) {
   return texts.back();
 }
 
+// Sorted stably with buffers of its own: the library's stable sort and
+// merge take theirs past the allocator every allocation goes through.
 void DefineTable::addAll(std::vector<Define>& batch) {
-  // Stable throughout, so among equal names the later stands later. A
-  // sorted batch (the usual one) needs no sorting buffer.
   if (!std::is_sorted(batch.begin(), batch.end(), byName))
-    std::stable_sort(batch.begin(), batch.end(), byName);
-  const std::size_t before = entries.size();
-  if (before == 0) {
+    batch = sortedByName(batch);
+  if (entries.empty()) {
     entries.swap(batch);
   } else {
-    entries.insert(entries.end(), batch.begin(), batch.end());
-    std::inplace_merge(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(before),
-                       entries.end(), byName);
+    std::vector<Define> merged;
+    merged.reserve(entries.size() + batch.size());
+    // Among equal names, those of `entries` come first: the batch is later.
+    std::merge(entries.begin(), entries.end(), batch.begin(), batch.end(),
+               std::back_inserter(merged), byName);
+    entries.swap(merged);
   }
   keepLastOfEachName(entries);
   batch.clear();
