@@ -3,7 +3,9 @@
 // include paths and a tool-settings line whose "D1=" value holds 500
 // definitions. The same arguments always give the same bytes.
 //
-//   GenerateProject <file.mcp> files <count> <folders>
+//   GenerateProject <file.mcp> files <count> <folders> [<dir_src bytes>]
+//     (with a "dir_src=" value of about that size, which every file's
+//     relative path is joined to)
 //   GenerateProject <file.mcp> long-include <bytes>
 //   GenerateProject <file.mcp> long-defines <bytes>
 //   GenerateProject <file.mcp> switches <files> <definitions>
@@ -91,14 +93,15 @@ std::string definitionsValue(int count) {
   return value;
 }
 
-void writeHeader(ProjectText& out, const std::string& includes) {
+void writeHeader(ProjectText& out, const std::string& includes,
+                 const std::string& sourceDir = "") {
   out.line("[HEADER]");
   out.line("magic_cookie={66E99B07-E706-4689-9E80-9B2582898A13}");
   out.line("file_version=1.0");
   out.line("device=PIC24FJ256GB110");
   out.line("[PATH_INFO]");
   out.line("BuildDirPolicy=BuildDirIsProjectDir");
-  out.line("dir_src=");
+  out.line("dir_src=" + sourceDir);
   out.line("dir_bin=.\\output");
   out.line("dir_tmp=.\\work");
   out.line("dir_sin=");
@@ -129,10 +132,14 @@ void writeToolSettings(ProjectText& out, const std::string& definitions) {
 // About one file in ten stays in the project's top level ("."), the rest
 // are spread over the folders; one in ten has an extension the bench filters
 // out.
-void writeFileProject(const char* path, std::uint64_t files, std::uint64_t folders) {
+void writeFileProject(const char* path, std::uint64_t files, std::uint64_t folders,
+                      std::uint64_t sourceDirBytes) {
   std::mt19937 random(20240611u);
   ProjectText out(path);
-  writeHeader(out, includeValue(200));
+  std::string sourceDir;
+  for (std::uint64_t i = 0; sourceDir.size() < sourceDirBytes; ++i)
+    sourceDir += (i ? "\\" : "C:\\work\\") + std::string("generated_") + padded(i, 4);
+  writeHeader(out, includeValue(200), sourceDir);
 
   std::string names;
   for (std::uint64_t i = 0; i < folders; ++i)
@@ -226,9 +233,10 @@ void writeSwitchesProject(const char* path, std::uint64_t files, std::uint64_t d
 
 int main(int argc, char** argv) {
   const std::string shape = argc > 2 ? argv[2] : "";
-  if (shape == "files" && argc == 5) {
+  if (shape == "files" && (argc == 5 || argc == 6)) {
     writeFileProject(argv[1], std::strtoull(argv[3], nullptr, 10),
-                     std::strtoull(argv[4], nullptr, 10));
+                     std::strtoull(argv[4], nullptr, 10),
+                     argc == 6 ? std::strtoull(argv[5], nullptr, 10) : 0);
     return 0;
   }
   if (shape == "switches" && argc == 5) {
@@ -241,7 +249,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::fprintf(stderr,
-               "usage: GenerateProject <file.mcp> files <count> <folders>\n"
+               "usage: GenerateProject <file.mcp> files <count> <folders> [<dir_src bytes>]\n"
                "       GenerateProject <file.mcp> long-include|long-defines <bytes>\n"
                "       GenerateProject <file.mcp> switches <files> <definitions>\n");
   return 2;

@@ -69,7 +69,11 @@ void DatabaseEntries::appendGroupFlags(const ProjectGroup& owner, const std::str
     // argument for its name.
     if (name.empty())
       continue;
-    arguments.push_back("-D" + name + (value.empty() ? "" : "=" + value));
+    std::string argument = "-D";
+    argument.append(name);
+    if (!value.empty())
+      argument.append("=").append(value);
+    arguments.push_back(std::move(argument));
   }
 }
 

@@ -25,6 +25,18 @@ void splitKeyLine(const std::string& line, std::string_view& key, std::string_vi
   value = text.substr(equals + 1);
 }
 
+// Whether `line` can hold one of the keys parse() looks for anywhere in it
+// ("dir_src=", "subfolder_src=", "[FILE_SUBFOLDERS]", "[FILE_INFO]", "TS{",
+// "dir_inc="): only if it holds the first byte of one. Most lines of a large
+// project hold none, and this one pass replaces six searches.
+bool mayHoldKey(std::string_view line) {
+  for (char c : line) {
+    if (c == 'd' || c == 's' || c == '[' || c == 'T')
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 MplabProjectParser::MplabProjectParser() : rootGroup(nullptr), settings(nullptr) {}
@@ -53,6 +65,8 @@ void MplabProjectParser::parse() {
   while (reader.readLine(line)) {
     noteSection(line);
     noteBuild(line);
+    if (!mayHoldKey(line))
+      continue;
     if (contains(line, "dir_src=")) {
       sourceDirectory = line.substr(8);
       if (sourceDirectory.empty())
@@ -64,8 +78,7 @@ void MplabProjectParser::parse() {
     } else if (contains(line, "[FILE_INFO]")) {
       readFileInfo();
     } else if (contains(line, "TS{")) {
-      readDefines(line);
-      readSwitches(line);
+      readToolSettings(line);
     } else if (contains(line, "dir_inc=")) {
       readIncludeDirs(line);
     }

@@ -12,6 +12,8 @@
 #include "mcp/MplabFolder.h"
 #include "mcp/McpCompiler.h"
 #include "model/DatabaseRules.h"
+#include "model/DefineTable.h"
+#include "text/CommandWords.h"
 #include "model/ProjectFindings.h"
 
 class ConversionSettings;
@@ -41,10 +43,10 @@ public:
   bool acceptsFile(std::string_view entry) const;
 
   void readIncludeDirs(const std::string& line);
-  void readDefines(const std::string& line);
-  // The -D and -I switches of a tool-settings line; read only when the
-  // settings ask for them ("-sw"), counted otherwise.
-  void readSwitches(const std::string& line);
+  // A tool-settings line: its "D1=" definitions, and its -D and -I switches
+  // when the settings ask for them ("-sw"; counted otherwise). The line may
+  // be taken over by the root group's definitions.
+  void readToolSettings(std::string& line);
 
   const ProjectFindings& getFindings() const { return findings; }
   const ProjectBuild& getBuild() const { return build; }
@@ -57,7 +59,9 @@ private:
   void resolveKey(std::string_view key, std::string_view path);
   std::string resolveEntry(std::string_view path) const;
   std::string projectFolder() const;
-  void addSwitchDefinition(const std::string& definition);
+  void readDefines(std::string& line);
+  std::vector<CompilerSwitch> readSwitches(const std::string& line);
+  void addSwitchDefinition(const std::string& definition, std::vector<Define>& batch);
   void addSwitchIncludePath(const std::string& path);
   void buildGroups();
   void noteSection(const std::string& line);

@@ -5,6 +5,8 @@
 
 #include "mcp/MplabProjectParser.h"
 
+#include <algorithm>
+
 #include "text/CommandWords.h"
 
 #include "model/ProjectGroup.h"
@@ -13,8 +15,7 @@
 
 namespace {
 
-// Outer quotes go first, so quotes written as &quot; survive. Values can
-// be tens of megabytes: the text is copied once, not per step.
+// Outer quotes go first, so quotes written as &quot; survive.
 std::string unquote(std::string_view value) {
   return replacedAll(trimmedView(value, '"'), "&quot;", "\"");
 }
@@ -46,53 +47,90 @@ void MplabProjectParser::readIncludeDirs(const std::string& line) {
   }
 }
 
-void MplabProjectParser::readDefines(const std::string& line) {
-  const std::string key = "D1=";
-  const std::string::size_type found = line.find(key);
-  if (found == std::string::npos)
-    return;
-  const std::string::size_type start = found + key.size();
-  const std::string::size_type space = line.find(' ', start + 1);
-  const std::string value = unquote(std::string_view(line).substr(
-      start, space == std::string::npos ? std::string::npos : space - start));
-  for (const std::string_view item : splitViews(value, ',')) {
-    const std::string_view::size_type equals = item.find('=');
-    if (equals == std::string_view::npos) {
-      rootGroup->defines[std::string(item)] = std::string();
-      continue;
-    }
-    rootGroup->defines[std::string(item.substr(0, equals))] =
-        replacedAll(item.substr(equals + 1), "%22", "\"");
-  }
-}
-
-// The switch text is the line after its first "="; quoting is undone by the
-// word splitting, so no "%22" or "&quot;" replacement here.
-void MplabProjectParser::readSwitches(const std::string& line) {
-  const std::string::size_type equals = line.find('=');
-  if (equals == std::string::npos)
-    return;
-  const std::vector<CompilerSwitch> switches =
-      findCompilerSwitches(splitCommandWords(std::string_view(line).substr(equals + 1)));
-  if (!settings->getReadSwitches()) {
-    findings.unreadSwitches += switches.size();
-    return;
-  }
+// The switches are taken from the line as written, before the definitions
+// rewrite it; a definition among them comes after those of "D1=".
+void MplabProjectParser::readToolSettings(std::string& line) {
+  const std::vector<CompilerSwitch> switches = readSwitches(line);
+  readDefines(line);
+  std::vector<Define> batch;
   for (const CompilerSwitch& found : switches) {
     if (found.kind == CompilerSwitch::IncludePath)
       addSwitchIncludePath(found.value);
     else
-      addSwitchDefinition(found.value);
+      addSwitchDefinition(found.value, batch);
   }
+  rootGroup->defines.addAll(batch);
 }
 
-void MplabProjectParser::addSwitchDefinition(const std::string& definition) {
-  const std::string::size_type equals = definition.find('=');
-  const std::string name = definition.substr(0, equals);
-  if (name.empty())
+// The value is unquoted and its "%22" replaced in place, in the line the
+// root group's definitions then keep: one pass, no copy of the value.
+void MplabProjectParser::readDefines(std::string& line) {
+  const std::string::size_type found = line.find("D1=");
+  if (found == std::string::npos)
     return;
-  rootGroup->defines[name] =
-      equals == std::string::npos ? std::string() : definition.substr(equals + 1);
+  std::string& text = rootGroup->defines.keep(std::move(line));
+  line.clear();
+  const std::string::size_type start = found + 3;
+  const std::string::size_type space = text.find(' ', start + 1);
+  std::size_t first = start;
+  std::size_t last = space == std::string::npos ? text.size() : space;
+  // Outer quotes go first, so quotes written as &quot; survive.
+  while (first < last && text[first] == '"')
+    ++first;
+  while (last > first && text[last - 1] == '"')
+    --last;
+  last = first + collapseAll(&text[first], last - first, "&quot;", '"');
+
+  const std::string_view value(text.data() + first, last - first);
+  std::vector<Define> batch;
+  std::size_t items = 1;
+  for (std::size_t comma = value.find(','); comma != std::string_view::npos;
+       comma = value.find(',', comma + 1))
+    ++items;
+  batch.reserve(items);
+  std::size_t itemStart = 0;
+  for (std::size_t i = 0; i < items; ++i) {
+    const std::size_t comma = std::min(value.find(',', itemStart), value.size());
+    const std::string_view item = value.substr(itemStart, comma - itemStart);
+    itemStart = comma + 1;
+    const std::string_view::size_type equals = item.find('=');
+    if (equals == std::string_view::npos) {
+      batch.push_back(Define{item, std::string_view()});
+      continue;
+    }
+    char* itemValue = &text[static_cast<std::size_t>(item.data() - text.data()) + equals + 1];
+    const std::size_t size = collapseAll(itemValue, item.size() - equals - 1, "%22", '"');
+    batch.push_back(Define{item.substr(0, equals), std::string_view(itemValue, size)});
+  }
+  rootGroup->defines.addAll(batch);
+}
+
+// The switch text is the line after its first "="; quoting is undone by the
+// word splitting, so no "%22" or "&quot;" replacement here. Without "-sw"
+// they are only counted.
+std::vector<CompilerSwitch> MplabProjectParser::readSwitches(const std::string& line) {
+  const std::string::size_type equals = line.find('=');
+  if (equals == std::string::npos)
+    return {};
+  std::vector<CompilerSwitch> switches =
+      commandLineSwitches(std::string_view(line).substr(equals + 1));
+  if (!settings->getReadSwitches()) {
+    findings.unreadSwitches += switches.size();
+    return {};
+  }
+  return switches;
+}
+
+void MplabProjectParser::addSwitchDefinition(const std::string& definition,
+                                             std::vector<Define>& batch) {
+  const std::string::size_type equals = definition.find('=');
+  if (equals == 0 || definition.empty())
+    return;
+  const std::string_view kept = rootGroup->defines.keep(definition);
+  if (equals == std::string::npos)
+    batch.push_back(Define{kept, std::string_view()});
+  else
+    batch.push_back(Define{kept.substr(0, equals), kept.substr(equals + 1)});
 }
 
 // Joined as "dir_inc=" items are: relative unless it holds ":".

@@ -1,10 +1,11 @@
 #ifndef QUILLBROOK_PROJECTGROUP_H
 #define QUILLBROOK_PROJECTGROUP_H
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "model/DefineTable.h"
 
 // One sub-project of the Tarn project: the root group stands for the whole
 // MPLAB project, each child for one MPLAB folder. The reader fills the
@@ -27,7 +28,7 @@ public:
   std::string name;
   std::vector<std::string> files;
   std::vector<std::string> includePaths;
-  std::map<std::string, std::string> defines;
+  DefineTable defines;
   // Include folders MPLAB finds from the sources' own folders
   // (BuildDirIsSourceDir); written after the definitions.
   std::vector<std::string> sourceFolderIncludes;

@@ -282,7 +282,7 @@ void MplabXProjectReader::fillRootGroup(const CompileFlags& flags) {
   for (const std::string& definition : flags.definitions) {
     splitDefinition(definition, name, value);
     if (!name.empty())
-      root.defines[name] = value;
+      root.defines.set(name, value);
   }
 }
 

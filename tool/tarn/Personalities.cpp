@@ -107,16 +107,18 @@ std::string Personalities::inheritedAnalyserFile(const std::string& relativePath
 
 void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const std::string& path) {
   TextFileWriter file(path, plan.outputs());
+  // Every line is built in this one buffer.
+  std::string line;
   for (const std::string& includePath : group.includePaths)
-    file.writeLine("-i \"" + includePath + "\"");
-  for (const auto& define : group.defines) {
-    if (define.second.empty())
-      file.writeLine("-d \"" + define.first + "\"");
-    else
-      file.writeLine("-d \"" + define.first + "=" + define.second + "\"");
+    file.writeLine(line.assign("-i \"").append(includePath).append("\""));
+  for (const Define& define : group.defines) {
+    line.assign("-d \"").append(define.name);
+    if (!define.value.empty())
+      line.append("=").append(define.value);
+    file.writeLine(line.append("\""));
   }
   for (const std::string& includePath : group.sourceFolderIncludes)
-    file.writeLine("-i \"" + includePath + "\"");
+    file.writeLine(line.assign("-i \"").append(includePath).append("\""));
   appendAnalyserTemplate(file);
   file.close();
   plan.notePathMade(path);

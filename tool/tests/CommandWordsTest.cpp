@@ -46,14 +46,29 @@ struct Found {
   }
 };
 
-std::vector<Found> switchesIn(const std::string& text) {
+std::vector<Found> found(const std::vector<CompilerSwitch>& switches) {
   std::vector<Found> found;
-  for (const CompilerSwitch& each : findCompilerSwitches(splitCommandWords(text)))
+  for (const CompilerSwitch& each : switches)
     found.push_back({each.kind == CompilerSwitch::Definition ? 'D' : 'I', each.value});
   return found;
 }
 
+// Both ways of finding switches, which must agree: the one that drops
+// unusable words and the one that keeps every word.
+std::vector<Found> switchesIn(const std::string& text) {
+  const std::vector<Found> kept = found(findCompilerSwitches(splitCommandWords(text)));
+  EXPECT_EQ(found(commandLineSwitches(text)), kept) << text;
+  return kept;
+}
+
 }  // namespace
+
+TEST(CompilerSwitches, DroppingWordsNoSwitchUsesChangesNothing) {
+  for (const char* text :
+       {"-D -Dx y", "-D", "x -I", "-I -I", "ab -D\"\" v", "\"-\"D x", "-\\\"D x", "D1=A,B -DC",
+        "-D \"a b\" c", "-Dx$(y) -Iz", "- D -", "\"\" -D \"\" q", "-DA\\\\\"b c\" d"})
+    switchesIn(text);
+}
 
 TEST(CompilerSwitches, DefinitionsAndIncludePathsInOrder) {
   EXPECT_EQ(switchesIn("-g -mno-float -DPIC32=1 -Iinc -DSTICKOS=1 -Os"),

@@ -180,7 +180,7 @@ TEST(MplabXReader, SettingsGoToTheRootAndEachFileGetsItsOwnFlags) {
   const Strings includes{project.path("global"), project.path("..\\inc"), project.path("..\\lib"),
                          project.path(".\\sw")};
   EXPECT_EQ(root.includePaths, includes);
-  EXPECT_EQ(root.defines, (std::map<std::string, std::string>{
+  EXPECT_EQ(root.defines, (DefineTable{
                               {"X", "1"}, {"INLINE", "static inline"}, {"FROM_SWITCH", ""}}));
   const FileFlagTable& flags = project.model.rules.fileFlags;
   EXPECT_EQ(flags.directory, project.path("").substr(0, project.path("").size() - 1));

@@ -43,6 +43,14 @@ TEST(TextOps, ReplaceAllWithAnEmptyPatternOrNoMatchKeepsTheText) {
   EXPECT_EQ(text, "a&quot");
 }
 
+TEST(TextOps, CollapseAllInPlaceGivesWhatReplacedAllGives) {
+  for (const char* text : {"", "&quot;", "&quot;&quot;a&quot;", "x&quot", "&&quot;quot;", "plain"}) {
+    std::string bytes = text;
+    bytes.resize(collapseAll(bytes.data(), bytes.size(), "&quot;", '"'));
+    EXPECT_EQ(bytes, replacedAll(text, "&quot;", "\"")) << text;
+  }
+}
+
 TEST(TextOps, ToUpperAsciiTouchesOnlyAsciiLetters) {
   EXPECT_EQ(toUpperAscii("c"), "C");
   EXPECT_EQ(toUpperAscii("asm_1.x-Z"), "ASM_1.X-Z");

@@ -3,7 +3,7 @@
 #include "support/ParsedProject.h"
 
 using Paths = std::vector<std::string>;
-using Defines = std::map<std::string, std::string>;
+using Defines = DefineTable;
 
 TEST(ToolSettings, IncludePathsResolveAgainstTheProjectFolder) {
   ParsedProject project(lfLines({"dir_src=elsewhere", "dir_inc=C:\\mcc\\h;inc;..\\common"}));
@@ -40,6 +40,8 @@ TEST(ToolSettings, DefinesComeFromTheFirstD1ValueOfToolSettingLines) {
 TEST(ToolSettings, LaterDefinitionsReplaceEarlierOnes) {
   ParsedProject project(lfLines({"TS{1}=D1=A=1,B=1", "TS{2}=D1=A,B=3"}));
   EXPECT_EQ(project.root().defines, (Defines{{"A", ""}, {"B", "3"}}));
+  ParsedProject oneLine(lfLines({"TS{1}=D1=C=1,B=%22b,A,C=2,B,C=3"}));
+  EXPECT_EQ(oneLine.root().defines, (Defines{{"A", ""}, {"B", ""}, {"C", "3"}}));
 }
 
 TEST(ToolSettings, DefineValueBoundaries) {

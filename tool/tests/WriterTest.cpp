@@ -74,8 +74,8 @@ TEST(Writer, ChildrenUseTheNearestOwnAnalyserFile) {
 TEST(Writer, OwnFileIsNamedAfterTheLastPartOfTheGroupName) {
   WrittenTree tree;
   ProjectGroup& root = tree.root();
-  tree.add(root, "lib/io").defines["X"] = "\"q\"";
-  tree.add(root, "x\\y").defines["Y"] = "";
+  tree.add(root, "lib/io").defines.set("X", "\"q\"");
+  tree.add(root, "x\\y").defines.set("Y", "");
 
   const std::string shared = tree.dir.toolPath("out\\person\\demo.p_a");
   const std::string io = tree.dir.toolPath("out") + "\\demo\\lib/io\\person\\io.p_a";

@@ -6,10 +6,17 @@ bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
-// Splits word by word; `at` runs through the text.
+bool startsSwitch(std::string_view word) {
+  return word.substr(0, 2) == "-D" || word.substr(0, 2) == "-I";
+}
+
+// Splits word by word; `at` runs through the text. With `onlySwitchWords`
+// a word is dropped once its first two bytes show it is no switch, unless
+// it follows a bare "-D" or "-I" (whose value it is): no switch can use it.
 class WordSplitter {
 public:
-  explicit WordSplitter(std::string_view text) : text(text) {}
+  WordSplitter(std::string_view text, bool onlySwitchWords)
+      : text(text), onlySwitchWords(onlySwitchWords) {}
 
   std::vector<std::string> split() {
     while (at < text.size()) {
@@ -22,7 +29,11 @@ public:
       } else if (c == '"') {
         toggleQuoting();
       } else {
-        take(text.substr(at, 1), 1);
+        // A run of plain bytes is taken at once.
+        std::size_t end = at + 1;
+        while (end < text.size() && !special(text[end]))
+          ++end;
+        take(text.substr(at, end - at), end - at);
       }
     }
     endWord();
@@ -30,18 +41,39 @@ public:
   }
 
 private:
+  bool special(char c) const {
+    return c == '\\' || c == '"' || (isBlank(c) && !quoted);
+  }
+
   void endWord() {
     // Moved, not copied: a word can be a whole value of tens of megabytes.
-    if (inWord)
+    if (inWord && !dropped) {
+      afterBareSwitch = word == "-D" || word == "-I";
       words.push_back(std::move(word));
+    } else if (inWord) {
+      afterBareSwitch = false;
+    }
     word.clear();
     inWord = false;
+    dropped = false;
   }
 
   void take(std::string_view piece, std::size_t consumed) {
-    word += piece;
     inWord = true;
     at += consumed;
+    if (dropped)
+      return;
+    if (onlySwitchWords && !afterBareSwitch && word.size() < 2) {
+      const std::string_view head = piece.substr(0, 2 - word.size());
+      word += head;
+      piece.remove_prefix(head.size());
+      if (word.size() == 2 && !startsSwitch(word)) {
+        dropped = true;
+        word.clear();
+        return;
+      }
+    }
+    word += piece;
   }
 
   void toggleQuoting() {
@@ -55,6 +87,11 @@ private:
     while (at + run < text.size() && text[at + run] == '\\')
       ++run;
     const bool beforeQuote = at + run < text.size() && text[at + run] == '"';
+    if (dropped) {
+      // Nothing of a dropped word is kept, so no backslashes are made.
+      take(std::string_view(), beforeQuote && run % 2 == 1 ? run + 1 : run);
+      return;
+    }
     if (!beforeQuote) {
       take(std::string(run, '\\'), run);
       return;
@@ -67,6 +104,9 @@ private:
   }
 
   std::string_view text;
+  const bool onlySwitchWords;
+  bool dropped = false;
+  bool afterBareSwitch = false;
   std::size_t at = 0;
   bool quoted = false;
   bool inWord = false;
@@ -81,7 +121,11 @@ bool usable(const std::string& value) {
 }  // namespace
 
 std::vector<std::string> splitCommandWords(std::string_view text) {
-  return WordSplitter(text).split();
+  return WordSplitter(text, false).split();
+}
+
+std::vector<CompilerSwitch> commandLineSwitches(std::string_view text) {
+  return findCompilerSwitches(WordSplitter(text, true).split());
 }
 
 std::vector<CompilerSwitch> findCompilerSwitches(const std::vector<std::string>& words) {

@@ -27,4 +27,8 @@ struct CompilerSwitch {
 // word.
 std::vector<CompilerSwitch> findCompilerSwitches(const std::vector<std::string>& words);
 
+// The same as findCompilerSwitches(splitCommandWords(text)), without
+// keeping the words no switch can use (a "D1=" value of megabytes is one).
+std::vector<CompilerSwitch> commandLineSwitches(std::string_view text);
+
 #endif

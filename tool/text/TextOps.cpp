@@ -1,5 +1,7 @@
 #include "text/TextOps.h"
 
+#include <cstring>
+
 bool contains(std::string_view text, std::string_view pattern) {
   return text.find(pattern) != std::string_view::npos;
 }
@@ -55,6 +57,25 @@ std::string replacedAll(std::string_view text, std::string_view pattern,
   }
   result.append(text, copied, std::string_view::npos);
   return result;
+}
+
+std::size_t collapseAll(char* text, std::size_t size, std::string_view pattern, char replacement) {
+  const std::string_view view(text, size);
+  if (pattern.empty())
+    return size;
+  std::size_t written = 0;
+  std::size_t copied = 0;
+  std::size_t at = view.find(pattern);
+  while (at != std::string_view::npos) {
+    // Moved left: `written` never passes `copied`.
+    std::memmove(text + written, text + copied, at - copied);
+    written += at - copied;
+    text[written++] = replacement;
+    copied = at + pattern.size();
+    at = view.find(pattern, copied);
+  }
+  std::memmove(text + written, text + copied, size - copied);
+  return written + size - copied;
 }
 
 char upperAscii(char c) {

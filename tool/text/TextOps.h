@@ -4,6 +4,7 @@
 // The small text operations the project-file reader applies to keys and
 // values. All work on bytes; nothing is decoded.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,10 @@ void replaceAll(std::string& text, const std::string& pattern,
 // The same as a new text, made in one pass from `text`.
 std::string replacedAll(std::string_view text, std::string_view pattern,
                         std::string_view replacement);
+
+// The same in place, for a pattern replaced by one byte: the `size` bytes
+// at `text` shrink to the returned size, in one pass.
+std::size_t collapseAll(char* text, std::size_t size, std::string_view pattern, char replacement);
 
 // One byte of toUpperAscii: a to z become A to Z, every other byte stays.
 char upperAscii(char c);
