@@ -14,6 +14,7 @@
 
 #include "model/CompilerMacros.h"
 #include "support/Mplab8Truth.h"
+#include "support/DatabaseLines.h"
 #include "support/RunQuillbrook.h"
 
 namespace fs = std::filesystem;
@@ -77,29 +78,6 @@ Words sortedMacros(Words definitions) {
   }
   std::sort(definitions.begin(), definitions.end());
   return definitions;
-}
-
-struct CompileLine {
-  Words includes;
-  Words definitions;
-};
-using CompileLines = std::map<std::string, CompileLine>;
-
-CompileLines databaseLines(const fs::path& database) {
-  const nlohmann::json entries = nlohmann::json::parse(readBytes(database));
-  CompileLines lines;
-  for (const nlohmann::json& entry : entries) {
-    const Words arguments = entry["arguments"].get<Words>();
-    CompileLine line;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-      if (arguments[i] == "-I")
-        line.includes.push_back(normal(arguments.at(++i)));
-      else if (arguments[i].rfind("-D", 0) == 0)
-        line.definitions.push_back(arguments[i].substr(2));
-    }
-    lines[normal(entry["file"].get<std::string>())] = line;
-  }
-  return lines;
 }
 
 struct Pair {
@@ -234,7 +212,8 @@ TEST(Mplab8Truth, DatabaseMatchesWhatMplabIde8Ran) {
     }
     const ProcessResult result = runQuillbrook(arguments, dir.path());
     ASSERT_EQ(result.exitCode, 0) << result.output << result.errors;
-    const CompileLines actual = databaseLines(out / "db.json");
+    const CompileLines actual =
+        databaseLines(out / "db.json", [](const std::string& path) { return normal(path); });
     const Words predefined = predefinedMacros(family(pair.compiler), settings.device);
     ASSERT_FALSE(predefined.empty());
 

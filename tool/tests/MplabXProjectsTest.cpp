@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "mplabx/MplabXToolchains.h"
+#include "support/DatabaseLines.h"
 #include "support/RunQuillbrook.h"
 
 namespace fs = std::filesystem;
@@ -17,12 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Words = std::vector<std::string>;
-
-struct CompileLine {
-  Words includes;
-  Words definitions;
-};
-using CompileLines = std::map<std::string, CompileLine>;
 
 // A makefile recipe's words as the shell hands them on: blanks end words
 // outside quotes, quotes are dropped, a backslash outside quotes keeps the
@@ -107,23 +102,6 @@ CompileLines makefileLines(const fs::path& makefile, const fs::path& projectDir)
   return lines;
 }
 
-CompileLines databaseLines(const fs::path& database) {
-  const nlohmann::json entries = nlohmann::json::parse(readBytes(database));
-  CompileLines lines;
-  for (const nlohmann::json& entry : entries) {
-    const Words arguments = entry["arguments"].get<Words>();
-    CompileLine line;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-      if (arguments[i] == "-I")
-        line.includes.push_back(normal(arguments.at(++i)));
-      else if (arguments[i].rfind("-D", 0) == 0)
-        line.definitions.push_back(arguments[i].substr(2));
-    }
-    lines[normal(entry["file"].get<std::string>())] = line;
-  }
-  return lines;
-}
-
 struct FreshMakefile {
   const char* project;
   const char* configuration;
@@ -204,7 +182,8 @@ TEST(MplabXProjects, DatabaseMatchesTheIdeMakefiles) {
     const CompileLines expected = makefileLines(
         projectDir / "nbproject" / ("Makefile-" + std::string(fresh.configuration) + ".mk"),
         projectDir);
-    const CompileLines actual = databaseLines(out / "db.json");
+    const CompileLines actual =
+        databaseLines(out / "db.json", [](const std::string& path) { return normal(path); });
     const Words predefined = predefinedMacros(toolchainCompiler(fresh.toolchain), fresh.device);
     ASSERT_FALSE(predefined.empty());
     ASSERT_FALSE(expected.empty());
