@@ -192,19 +192,16 @@ bool resolvedPath(const std::string& path, std::string& resolved) {
     resolved = path;
     return true;
   }
-  std::string buffer(MAX_PATH, '\0');
-  DWORD size = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), &buffer[0],
-                                nullptr);
-  if (size >= buffer.size()) {
-    buffer.resize(size);
-    size = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), &buffer[0], nullptr);
-  }
-  if (size == 0 || size >= buffer.size()) {
-    errno = EINVAL;
-    return false;
-  }
-  buffer.resize(size);
-  resolved = buffer;
+  const std::wstring full = fullPath(path);
+  const bool longForm = full.compare(0, 4, L"\\\\?\\") == 0;
+  const std::wstring plain = !longForm                            ? full
+                             : full.compare(4, 4, L"UNC\\") == 0 ? L"\\\\" + full.substr(8)
+                                                                  : full.substr(4);
+  const int size = WideCharToMultiByte(CP_ACP, 0, plain.data(), static_cast<int>(plain.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  resolved.assign(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, plain.data(), static_cast<int>(plain.size()), &resolved[0], size,
+                      nullptr, nullptr);
   return true;
 }
 
