@@ -23,12 +23,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 // MPLAB ran on Windows: paths compare ignoring letter case.
 std::string normal(const fs::path& path) {
   std::string text = lower(path.lexically_normal().generic_string());

@@ -8,12 +8,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 bool startsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -175,4 +169,10 @@ Mplab8Truth readMcsTruth(const std::filesystem::path& mcs) {
   }
   addMcsRecord(record, truth);
   return truth;
+}
+
+std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
 }

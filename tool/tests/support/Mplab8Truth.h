@@ -26,6 +26,9 @@ struct Mplab8Truth {
   std::string objectFolder;
 };
 
+// `text` with its letters in lower case: Windows names compare so.
+std::string lower(std::string text);
+
 // A Windows program's command-line words: blanks end words outside quotes,
 // quotes are dropped, a backslash is an ordinary character.
 std::vector<std::string> windowsWords(const std::string& line);
