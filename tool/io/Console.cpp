@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/Platform.h"
+#include "text/TextOps.h"
 
 namespace {
 
@@ -23,20 +24,15 @@ const char* escapeOf(unsigned char byte, char (&hex)[5]) {
   }
 }
 
-bool isControl(unsigned char byte) {
-  return (byte < 0x20 && byte != '\t') || byte == 0x7F;
-}
-
 // Allocates nothing, so it can say that memory ran out.
 void writeEscaped(std::FILE* stream, const char* text, std::size_t size) {
   std::size_t start = 0;
   char hex[5];
   for (std::size_t i = 0; i < size; ++i) {
-    const unsigned char byte = static_cast<unsigned char>(text[i]);
-    if (!isControl(byte))
+    if (!isControlCharacter(text[i]))
       continue;
     std::fwrite(text + start, 1, i - start, stream);
-    std::fputs(escapeOf(byte, hex), stream);
+    std::fputs(escapeOf(static_cast<unsigned char>(text[i]), hex), stream);
     start = i + 1;
   }
   std::fwrite(text + start, 1, size - start, stream);

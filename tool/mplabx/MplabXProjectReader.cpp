@@ -34,8 +34,7 @@ const std::size_t MaxFolderChain = 32767;
 void refuseControlCharacters(const char* value, const std::string& what,
                              const std::string& file) {
   for (const char* c = value; *c != '\0'; ++c) {
-    const unsigned char byte = static_cast<unsigned char>(*c);
-    if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
+    if (isControlCharacter(*c))
       throw AsciiReaderError(AsciiReaderError::NotConvertible, file,
                              file + ": " + what + " \"" + value +
                                  "\" holds a control character, which no path, macro or "

@@ -10,6 +10,11 @@ bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+bool isControlCharacter(char c) {
+  const unsigned char byte = static_cast<unsigned char>(c);
+  return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+}
+
 bool isPathSeparator(char c) {
   return c == '\\' || c == '/';
 }

@@ -16,6 +16,10 @@ bool startsWith(std::string_view text, std::string_view prefix);
 
 // "\" and "/" both separate the parts of a path a project names.
 bool isPathSeparator(char c);
+// True for a control character other than TAB (below 0x20, and DEL): a
+// byte that would break a line of a file or the console, or steer a
+// terminal.
+bool isControlCharacter(char c);
 // The last part of `path`, after its last "\" or "/"; all of it without one.
 std::string lastPathPart(const std::string& path);
 
