@@ -25,7 +25,9 @@ std::string projectFolder(const std::string& sourceProject) {
 void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
                      DatabaseEntries& entries, const CompileCommandSink& sink) {
   const ProjectGroup& owner = group.hasSettings() ? group : settingsOwner;
-  for (const std::string& file : group.files) {
+  std::string file;
+  for (std::size_t i = 0; i < group.files.size(); ++i) {
+    group.files.pathAt(i, file);
     if (isCompiledSource(file)) {
       CompileCommand command = entries.entry(file, owner);
       sink(command);

@@ -30,9 +30,38 @@ void AsciiReader::open(const std::string& path) {
 }
 
 bool AsciiReader::readLine(std::string& line) {
-  line.clear();
+  std::string_view view;
+  const bool read = readLine(view);
+  line.assign(view);
+  return read;
+}
+
+bool AsciiReader::readLine(std::string_view& line) {
+  line = std::string_view();
   if (exhausted)
     return false;
+  const char* start = block.data() + begin;
+  const void* lineFeed = begin < end ? std::memchr(start, '\n', end - begin) : nullptr;
+  if (lineFeed == nullptr)
+    return gatherLine(line);
+  const std::size_t length = static_cast<const char*>(lineFeed) - start;
+  begin += length + 1;
+  line = std::string_view(start, length);
+  if (!line.empty() && line.back() == '\r')
+    line.remove_suffix(1);
+  return true;
+}
+
+std::string AsciiReader::takeLine(std::string_view line) {
+  if (!gathered.empty() && line.data() == gathered.data()) {
+    gathered.resize(line.size());
+    return std::move(gathered);
+  }
+  return std::string(line);
+}
+
+bool AsciiReader::gatherLine(std::string_view& line) {
+  gathered.clear();
   bool delivered = false;
   while (begin < end || fill()) {
     delivered = true;
@@ -40,21 +69,23 @@ bool AsciiReader::readLine(std::string& line) {
     const std::size_t available = end - begin;
     const void* lineFeed = std::memchr(start, '\n', available);
     if (lineFeed == nullptr) {
-      line.append(start, available);
+      gathered.append(start, available);
       begin = end;
       continue;
     }
     const std::size_t length = static_cast<const char*>(lineFeed) - start;
-    line.append(start, length);
+    gathered.append(start, length);
     begin += length + 1;
     // Checked on the whole line, as the CR may have come with the block
     // before the one holding the LF.
-    if (!line.empty() && line.back() == '\r')
-      line.pop_back();
+    if (!gathered.empty() && gathered.back() == '\r')
+      gathered.pop_back();
+    line = gathered;
     return true;
   }
   // Whatever was gathered without a line feed is the last line.
   exhausted = true;
+  line = gathered;
   return delivered;
 }
 
@@ -86,4 +117,5 @@ void AsciiReader::close() {
   inputEnded = true;
   begin = end = 0;
   block = std::vector<char>();
+  gathered = std::string();
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Delivers the MPLAB project file one line at a time, read as Windows text:
@@ -26,11 +27,19 @@ public:
   // input is exhausted, and on every call after that. Raises
   // AsciiReaderError ReadFailed when a read fails part way.
   bool readLine(std::string& line);
+  // The same, as a view that holds until the next call: into the block
+  // when the line lies within it, so most lines are never copied.
+  bool readLine(std::string_view& line);
+  // The line `line` (the view the last call gave) as a string of its own;
+  // a line gathered across blocks is handed over, not copied.
+  std::string takeLine(std::string_view line);
   void close();
 
 private:
   // Reads the next block into `block`; false when no byte is left.
   bool fill();
+  // The line from `begin` on, gathered across blocks into `gathered`.
+  bool gatherLine(std::string_view& line);
 
   std::string path;
   std::FILE* input;
@@ -42,6 +51,8 @@ private:
   // The bytes of `block` not yet delivered.
   std::size_t begin;
   std::size_t end;
+  // A line that spans blocks.
+  std::string gathered;
 };
 
 #endif

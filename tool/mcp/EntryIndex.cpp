@@ -36,8 +36,14 @@ bool mayEqualResolved(std::string_view key) {
   return false;
 }
 
-const std::string& textAt(const std::vector<MplabFolder>& folders, EntryRef ref) {
-  return folders[ref.folder].entries[ref.entry];
+// The text an entry holds now: its key, the empty text when it was
+// rejected, its path when resolved.
+std::string textAt(const std::vector<MplabFolder>& folders, EntryRef ref) {
+  const MplabFolder& folder = folders[ref.folder];
+  const FolderEntry& entry = folder.entries[ref.entry];
+  if (!entry.resolved())
+    return entry.key;
+  return entry.path == FolderEntry::Rejected ? std::string() : folder.paths[entry.path];
 }
 
 }  // namespace
@@ -83,7 +89,8 @@ void EntryIndex::takeNumbered(std::uint32_t number, std::string_view key,
   std::uint32_t* link = &firstByNumber[number];
   while (*link != NoEntry) {
     NumberedEntry& entry = numbered[*link];
-    if (textAt(folders, entry.ref) == key) {
+    // Chained entries are never resolved: their key is their text.
+    if (folders[entry.ref.folder].entries[entry.ref.entry].key == key) {
       found.push_back(entry.ref);
       *link = entry.next;
     } else {
@@ -108,9 +115,9 @@ void EntryIndex::indexResolved(const std::vector<MplabFolder>& folders) {
   for (std::size_t f = 0; f < folders.size(); ++f) {
     const MplabFolder& folder = folders[f];
     for (std::size_t e = 0; e < folder.entries.size(); ++e) {
-      if (folder.resolved[e])
-        resolvedTexts[folder.entries[e]].push_back(
-            EntryRef{static_cast<std::uint32_t>(f), static_cast<std::uint32_t>(e)});
+      const EntryRef ref{static_cast<std::uint32_t>(f), static_cast<std::uint32_t>(e)};
+      if (folder.entries[e].resolved())
+        resolvedTexts[textAt(folders, ref)].push_back(ref);
     }
   }
 }

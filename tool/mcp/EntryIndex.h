@@ -29,6 +29,8 @@ public:
   // takes those entries out of the index.
   void take(std::string_view key, const std::vector<MplabFolder>& folders,
             std::vector<EntryRef>& found);
+  // Whether noteResolved wants the texts entries are resolved to.
+  bool tracksResolved() const { return resolvedIndexed; }
   // The entries at `refs` were resolved to `text`.
   void noteResolved(const std::string& text, const std::vector<EntryRef>& refs);
 

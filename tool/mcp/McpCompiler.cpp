@@ -59,17 +59,17 @@ const Clue Drivers[] = {
 };
 
 // The text between "{" and "}" of a "TS{...}" or "tool_loc{...}" key.
-std::string braced(const std::string& line) {
-  const std::string::size_type open = line.find('{');
-  const std::string::size_type close = line.find('}', open);
-  if (open == std::string::npos || close == std::string::npos)
+std::string braced(std::string_view line) {
+  const std::string_view::size_type open = line.find('{');
+  const std::string_view::size_type close = line.find('}', open);
+  if (open == std::string_view::npos || close == std::string_view::npos)
     return std::string();
-  return line.substr(open + 1, close - open - 1);
+  return std::string(line.substr(open + 1, close - open - 1));
 }
 
 // A value with a CR left over from a doubled line end loses it.
-std::string valueAfter(const std::string& line, std::string::size_type equals) {
-  std::string value = line.substr(equals + 1);
+std::string valueAfter(std::string_view line, std::string_view::size_type equals) {
+  std::string value(line.substr(equals + 1));
   if (!value.empty() && value.back() == '\r')
     value.pop_back();
   return value;
@@ -104,9 +104,9 @@ CompilerFamily fromClues(const McpToolchain& toolchain) {
 
 }  // namespace
 
-void McpToolchain::noteLine(const std::string& line) {
-  const std::string::size_type equals = line.find('=');
-  if (equals == std::string::npos)
+void McpToolchain::noteLine(std::string_view line) {
+  const std::string_view::size_type equals = line.find('=');
+  if (equals == std::string_view::npos)
     return;
   if (startsWith(line, "suite_guid="))
     suite = toUpperAscii(valueAfter(line, equals));

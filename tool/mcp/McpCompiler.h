@@ -5,6 +5,7 @@
 // file says about its tools.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/CompilerMacros.h"
@@ -21,7 +22,7 @@ struct McpToolchain {
   std::string device;
 
   // Notes what `line` says about the tools, if anything.
-  void noteLine(const std::string& line);
+  void noteLine(std::string_view line);
 };
 
 // The toolsuite decides; a suite this table does not know is recognised by

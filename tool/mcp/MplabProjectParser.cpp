@@ -12,9 +12,8 @@ namespace {
 // A key run goes on while its lines contain this.
 const char FileKeyMark[] = "file_";
 
-// Views into `line`, which must outlive them.
-void splitKeyLine(const std::string& line, std::string_view& key, std::string_view& value) {
-  const std::string_view text = line;
+// Views into `text`, which must outlive them.
+void splitKeyLine(std::string_view text, std::string_view& key, std::string_view& value) {
   const std::string_view::size_type equals = text.find('=');
   if (equals == std::string_view::npos) {
     key = text;
@@ -61,16 +60,17 @@ void MplabProjectParser::open(const std::string& path) {
 }
 
 void MplabProjectParser::parse() {
-  std::string line;
+  sourceFolder = std::make_shared<const std::string>();
+  std::string_view line;
   while (reader.readLine(line)) {
     noteSection(line);
     noteBuild(line);
     if (!mayHoldKey(line))
       continue;
     if (contains(line, "dir_src=")) {
-      sourceDirectory = line.substr(8);
-      if (sourceDirectory.empty())
-        sourceDirectory = rootGroup->sourcePath;
+      const std::string_view folder = line.substr(8);
+      sourceFolder = std::make_shared<const std::string>(folder.empty() ? rootGroup->sourcePath
+                                                                        : std::string(folder));
     } else if (contains(line, "subfolder_src=")) {
       readSubfolderList(line);
     } else if (contains(line, "[FILE_SUBFOLDERS]")) {
@@ -78,7 +78,8 @@ void MplabProjectParser::parse() {
     } else if (contains(line, "[FILE_INFO]")) {
       readFileInfo();
     } else if (contains(line, "TS{")) {
-      readToolSettings(line);
+      std::string owned = reader.takeLine(line);
+      readToolSettings(owned);
     } else if (contains(line, "dir_inc=")) {
       readIncludeDirs(line);
     }
@@ -91,15 +92,15 @@ bool MplabProjectParser::acceptsFile(std::string_view entry) const {
   return extensionAccepted(entry, upperExtensions);
 }
 
-void MplabProjectParser::readSubfolderList(const std::string& line) {
-  for (const std::string& name : splitAll(line.substr(14), ';')) {
-    foldersByName[name].push_back(folders.size());
-    folders.push_back(MplabFolder{name, {}, {}});
+void MplabProjectParser::readSubfolderList(std::string_view line) {
+  for (const std::string_view name : splitViews(line.substr(14), ';')) {
+    foldersByName[std::string(name)].push_back(folders.size());
+    folders.push_back(MplabFolder{std::string(name), {}, {}});
   }
 }
 
 void MplabProjectParser::readFileSubfolders() {
-  std::string line;
+  std::string_view line;
   std::string_view key;
   std::string_view folderName;
   // The line that ends the run is consumed here and never reaches parse.
@@ -118,13 +119,12 @@ void MplabProjectParser::assignKey(std::string_view key, std::string_view folder
     MplabFolder& folder = folders[index];
     entryIndex.addKey(key, EntryRef{static_cast<std::uint32_t>(index),
                                     static_cast<std::uint32_t>(folder.entries.size())});
-    folder.entries.emplace_back(key);
-    folder.resolved.push_back(false);
+    folder.entries.push_back(FolderEntry{std::string(key)});
   }
 }
 
 void MplabProjectParser::readFileInfo() {
-  std::string line;
+  std::string_view line;
   std::string_view key;
   std::string_view path;
   while (reader.readLine(line) && contains(line, FileKeyMark)) {
@@ -142,25 +142,35 @@ void MplabProjectParser::resolveKey(std::string_view key, std::string_view path)
   entryIndex.take(key, folders, matches);
   if (matches.empty()) {
     if (accepted)
-      rootGroup->files.push_back(resolveEntry(path));
+      addPath(rootGroup->files, path);
     return;
   }
-  // Every entry that held the key takes the same new text.
-  std::string value = accepted ? resolveEntry(path) : std::string();
-  entryIndex.noteResolved(value, matches);
-  for (std::size_t i = 0; i < matches.size(); ++i) {
-    MplabFolder& folder = folders[matches[i].folder];
-    if (i + 1 < matches.size())
-      folder.entries[matches[i].entry] = value;
-    else
-      folder.entries[matches[i].entry] = std::move(value);
-    folder.resolved[matches[i].entry] = true;
+  // Every entry that held the key takes the same path.
+  for (const EntryRef& match : matches) {
+    MplabFolder& folder = folders[match.folder];
+    std::uint32_t resolved = FolderEntry::Rejected;
+    if (accepted) {
+      resolved = static_cast<std::uint32_t>(folder.paths.size());
+      addPath(folder.paths, path);
+    }
+    folder.entries[match.entry].path = resolved;
   }
+  if (entryIndex.tracksResolved())
+    entryIndex.noteResolved(accepted ? resolveEntry(path) : std::string(), matches);
+}
+
+// A path with a drive stands as written; any other is joined to the
+// source folder, which the list shares among its files.
+void MplabProjectParser::addPath(FileList& files, std::string_view path) const {
+  if (path.find(':') != std::string_view::npos)
+    files.add(path);
+  else
+    files.add(sourceFolder, path);
 }
 
 // Only the section headers that tell an MPLAB project file are noted.
-void MplabProjectParser::noteSection(const std::string& line) {
-  if (line.find('[') == std::string::npos)
+void MplabProjectParser::noteSection(std::string_view line) {
+  if (line.find('[') == std::string_view::npos)
     return;
   if (contains(line, "[HEADER]"))
     findings.headerSeen = true;
@@ -170,11 +180,11 @@ void MplabProjectParser::noteSection(const std::string& line) {
 
 // Only lines starting with one of the few keys wanted are looked at, so
 // the many other lines cost one byte test.
-void MplabProjectParser::noteBuild(const std::string& line) {
+void MplabProjectParser::noteBuild(std::string_view line) {
   if (line.empty() || std::string_view("sdTtB").find(line[0]) == std::string_view::npos)
     return;
-  if (line.compare(0, 15, "BuildDirPolicy=") == 0)
-    build.sourceDirBuilds = line.compare(15, 19, "BuildDirIsSourceDir") == 0;
+  if (startsWith(line, "BuildDirPolicy="))
+    build.sourceDirBuilds = line.substr(15, 19) == "BuildDirIsSourceDir";
   else
     build.toolchain.noteLine(line);
 }
@@ -183,8 +193,8 @@ std::string MplabProjectParser::resolveEntry(std::string_view path) const {
   if (path.find(':') != std::string_view::npos)
     return std::string(path);
   std::string resolved;
-  resolved.reserve(sourceDirectory.size() + 1 + path.size());
-  resolved += sourceDirectory;
+  resolved.reserve(sourceFolder->size() + 1 + path.size());
+  resolved += *sourceFolder;
   resolved += '\\';
   resolved += path;
   return resolved;
@@ -194,20 +204,21 @@ void MplabProjectParser::buildGroups() {
   // The indexes are done with; their memory goes before the groups grow.
   entryIndex = EntryIndex();
   foldersByName.clear();
+  std::vector<std::uint32_t> order;
   for (MplabFolder& folder : folders) {
     if (folder.name.empty())
       continue;
-    auto group = std::make_unique<ProjectGroup>(folder.name);
-    group->files.reserve(folder.entries.size());
-    for (std::size_t i = 0; i < folder.entries.size(); ++i) {
-      // An entry no [FILE_INFO] line resolved is still a bare key, not a
-      // path, so it is left out.
-      if (folder.resolved[i] && !folder.entries[i].empty())
-        group->files.push_back(std::move(folder.entries[i]));
+    // An entry no [FILE_INFO] line resolved is still a bare key, not a
+    // path, so it is left out, as is a rejected one.
+    order.clear();
+    for (const FolderEntry& entry : folder.entries) {
+      if (entry.resolved() && entry.path != FolderEntry::Rejected)
+        order.push_back(entry.path);
     }
-    // Each folder's list goes as soon as its group holds the paths.
-    folder.entries = std::vector<std::string>();
-    folder.resolved = std::vector<bool>();
+    folder.entries = std::vector<FolderEntry>();
+    auto group = std::make_unique<ProjectGroup>(folder.name);
+    group->files = std::move(folder.paths);
+    group->files.select(order);
     rootGroup->children.push_back(std::move(group));
   }
 }

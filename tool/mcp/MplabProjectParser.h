@@ -12,6 +12,7 @@
 #include "mcp/MplabFolder.h"
 #include "mcp/McpCompiler.h"
 #include "model/DatabaseRules.h"
+#include "model/FileList.h"
 #include "model/DefineTable.h"
 #include "text/CommandWords.h"
 #include "model/ProjectFindings.h"
@@ -42,7 +43,7 @@ public:
   void parse();
   bool acceptsFile(std::string_view entry) const;
 
-  void readIncludeDirs(const std::string& line);
+  void readIncludeDirs(std::string_view line);
   // A tool-settings line: its "D1=" definitions, and its -D and -I switches
   // when the settings ask for them ("-sw"; counted otherwise). The line may
   // be taken over by the root group's definitions.
@@ -52,20 +53,21 @@ public:
   const ProjectBuild& getBuild() const { return build; }
 
 private:
-  void readSubfolderList(const std::string& line);
+  void readSubfolderList(std::string_view line);
   void readFileSubfolders();
   void readFileInfo();
   void assignKey(std::string_view key, std::string_view folderName);
   void resolveKey(std::string_view key, std::string_view path);
   std::string resolveEntry(std::string_view path) const;
+  void addPath(FileList& files, std::string_view path) const;
   std::string projectFolder() const;
   void readDefines(std::string& line);
   std::vector<CompilerSwitch> readSwitches(const std::string& line);
   void addSwitchDefinition(const std::string& definition, std::vector<Define>& batch);
   void addSwitchIncludePath(const std::string& path);
   void buildGroups();
-  void noteSection(const std::string& line);
-  void noteBuild(const std::string& line);
+  void noteSection(std::string_view line);
+  void noteBuild(std::string_view line);
 
   ProjectGroup* rootGroup;
   const ConversionSettings* settings;
@@ -74,7 +76,8 @@ private:
   // `extensions` upper-cased once, for the filter.
   std::vector<std::string> upperExtensions;
   std::vector<MplabFolder> folders;
-  std::string sourceDirectory;
+  // The folder ("dir_src=") that relative paths are joined to.
+  FileList::Folder sourceFolder;
   ProjectFindings findings;
   ProjectBuild build;
 

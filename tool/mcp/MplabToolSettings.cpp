@@ -27,10 +27,9 @@ std::string MplabProjectParser::projectFolder() const {
   return project.substr(0, project.rfind('\\'));
 }
 
-void MplabProjectParser::readIncludeDirs(const std::string& line) {
-  const std::string key = "dir_inc=";
-  const std::string value =
-      unquote(std::string_view(line).substr(line.find(key) + key.size()));
+void MplabProjectParser::readIncludeDirs(std::string_view line) {
+  const std::string_view key = "dir_inc=";
+  const std::string value = unquote(line.substr(line.find(key) + key.size()));
   const std::string folder = projectFolder();
   for (const std::string_view piece : splitViews(value, ';')) {
     std::string item(piece);

@@ -17,7 +17,9 @@ bool listed(const std::vector<std::string>& paths, const std::string& path) {
 
 void collectFolders(const ProjectGroup& group, std::vector<std::string>& folders,
                     std::unordered_set<std::string>& seen) {
-  for (const std::string& file : group.files) {
+  std::string file;
+  for (std::size_t i = 0; i < group.files.size(); ++i) {
+    group.files.pathAt(i, file);
     if (!isCompiledSource(file))
       continue;
     const std::string folder = folderOf(file);

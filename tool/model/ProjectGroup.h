@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/DefineTable.h"
+#include "model/FileList.h"
 
 // One sub-project of the Tarn project: the root group stands for the whole
 // MPLAB project, each child for one MPLAB folder. The reader fills the
@@ -26,7 +27,7 @@ public:
 
   std::string sourcePath;
   std::string name;
-  std::vector<std::string> files;
+  FileList files;
   std::vector<std::string> includePaths;
   DefineTable defines;
   // Include folders MPLAB finds from the sources' own folders

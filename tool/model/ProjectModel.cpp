@@ -6,8 +6,12 @@
 namespace {
 
 void mapTree(ProjectGroup& group, PathMap& map) {
-  for (std::string& file : group.files)
-    map.apply(file);
+  std::string file;
+  for (std::size_t i = 0; i < group.files.size(); ++i) {
+    group.files.pathAt(i, file);
+    if (map.apply(file))
+      group.files.replace(i, file);
+  }
   for (std::string& path : group.includePaths)
     map.apply(path);
   for (const auto& child : group.children)

@@ -225,7 +225,7 @@ void MplabXProjectReader::readItem(const std::string& itemPath, ProjectGroup& gr
   if (!extensionAccepted(itemPath, upperExtensions))
     return;
   ++findings.acceptedFiles;
-  group.files.push_back(projectPath(itemPath, source.projectFolder));
+  group.files.add(projectPath(itemPath, source.projectFolder));
 }
 
 void MplabXProjectReader::readSettings(pugi::xml_node conf) {

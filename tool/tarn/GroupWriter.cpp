@@ -72,7 +72,9 @@ void GroupWriter::writeGroup(const ProjectGroup& group, TextFileWriter& out,
   const std::string childrenInherit = personalities.resolveAnalyserPersonality(
       group, out, relativePath, inheritedAnalyserPersonality, groupFolder);
   out.writeLine("CompPers=" + personalities.resolveCompilerPersonality(out));
-  for (const std::string& file : group.files) {
+  std::string file;
+  for (std::size_t i = 0; i < group.files.size(); ++i) {
+    group.files.pathAt(i, file);
     if (!file.empty())
       out.writeLine(file);
   }

@@ -11,12 +11,20 @@
 
 namespace {
 
+// The text an entry holds now, as the reader sees it.
+std::string textOf(const MplabFolder& folder, std::uint32_t e) {
+  const FolderEntry& entry = folder.entries[e];
+  if (!entry.resolved())
+    return entry.key;
+  return entry.path == FolderEntry::Rejected ? std::string() : folder.paths[entry.path];
+}
+
 // What the index stands in for: every entry of every folder holding `key`.
 std::vector<EntryRef> scanFor(const std::vector<MplabFolder>& folders, const std::string& key) {
   std::vector<EntryRef> found;
   for (std::uint32_t f = 0; f < folders.size(); ++f) {
     for (std::uint32_t e = 0; e < folders[f].entries.size(); ++e) {
-      if (folders[f].entries[e] == key)
+      if (textOf(folders[f], e) == key)
         found.push_back(EntryRef{f, e});
     }
   }
@@ -55,8 +63,7 @@ TEST(EntryIndex, FindsWhatAScanOverAllEntriesFinds) {
       if (random() % 2 == 0) {
         const std::uint32_t f = random() % folders.size();
         index.addKey(key, EntryRef{f, static_cast<std::uint32_t>(folders[f].entries.size())});
-        folders[f].entries.push_back(key);
-        folders[f].resolved.push_back(false);
+        folders[f].entries.push_back(FolderEntry{key});
         continue;
       }
       std::vector<EntryRef> found;
@@ -65,8 +72,13 @@ TEST(EntryIndex, FindsWhatAScanOverAllEntriesFinds) {
           << "round " << round << " step " << step << " key " << key;
       const std::string& text = resolvedTexts[random() % resolvedTexts.size()];
       for (EntryRef ref : found) {
-        folders[ref.folder].entries[ref.entry] = text;
-        folders[ref.folder].resolved[ref.entry] = true;
+        MplabFolder& folder = folders[ref.folder];
+        std::uint32_t path = FolderEntry::Rejected;
+        if (!text.empty()) {
+          path = static_cast<std::uint32_t>(folder.paths.size());
+          folder.paths.add(text);
+        }
+        folder.entries[ref.entry].path = path;
       }
       index.noteResolved(text, found);
     }

@@ -155,7 +155,7 @@ TEST(MplabXReader, FoldersBecomeNestedGroupsOfTheFilesTheIdeBuilds) {
   EXPECT_EQ(root.name, "demo");
   EXPECT_EQ(defaultName(project.settings.sourceProject, findProjectSource(project.settings.sourceProject)), "demo");
   EXPECT_EQ(root.sourcePath, project.path(""));
-  EXPECT_EQ(root.files, Strings{"C:\\abs\\board.h"});
+  EXPECT_EQ(root.files.paths(), Strings{"C:\\abs\\board.h"});
   // "empty" holds nothing and is left out; "built" counts inside a folder
   // that builds nothing itself, and no Makefile is a file.
   ASSERT_EQ(root.children.size(), 2u);
@@ -164,13 +164,13 @@ TEST(MplabXReader, FoldersBecomeNestedGroupsOfTheFilesTheIdeBuilds) {
   ASSERT_EQ(sources.children.size(), 1u);
   const ProjectGroup& app = *sources.children[0];
   EXPECT_EQ(app.name, "app");
-  EXPECT_EQ(app.files, (Strings{project.path("..\\src\\main.cpp"), project.path("..\\src\\only_a.c")}));
+  EXPECT_EQ(app.files.paths(), (Strings{project.path("..\\src\\main.cpp"), project.path("..\\src\\only_a.c")}));
   ASSERT_EQ(app.children.size(), 1u);
-  EXPECT_EQ(app.children[0]->files, Strings{project.path("..\\src\\deep.c")});
+  EXPECT_EQ(app.children[0]->files.paths(), Strings{project.path("..\\src\\deep.c")});
   const ProjectGroup& important = *root.children[1];
   EXPECT_TRUE(important.files.empty());
   ASSERT_EQ(important.children.size(), 1u);
-  EXPECT_EQ(important.children[0]->files, Strings{project.path("misc.c")});
+  EXPECT_EQ(important.children[0]->files.paths(), Strings{project.path("misc.c")});
 }
 
 TEST(MplabXReader, SettingsGoToTheRootAndEachFileGetsItsOwnFlags) {
@@ -204,7 +204,7 @@ TEST(MplabXReader, ConfigurationChoiceExclusionsAndTheFilter) {
   // filter leaves main.cpp and board.h out.
   const ProjectGroup& app = *second.root().children.at(0)->children.at(0);
   EXPECT_TRUE(app.files.empty());
-  EXPECT_EQ(app.children.at(0)->files, Strings{second.path("..\\src\\deep.c")});
+  EXPECT_EQ(app.children.at(0)->files.paths(), Strings{second.path("..\\src\\deep.c")});
   EXPECT_TRUE(second.root().files.empty());
   EXPECT_TRUE(second.root().includePaths.empty());
   XProject unknown(Project, "C");

@@ -15,10 +15,10 @@ TEST(Parser, WorkedExampleFillsFoldersAndRoot) {
   const std::string base = project.folder() + "\\";
   ASSERT_EQ(project.root().children.size(), 2u);
   EXPECT_EQ(project.child(0).name, "drivers");
-  EXPECT_EQ(project.child(0).files, Files{base + "uart.c"});
+  EXPECT_EQ(project.child(0).files.paths(), Files{base + "uart.c"});
   EXPECT_EQ(project.child(1).name, "app");
-  EXPECT_EQ(project.child(1).files, Files{base + "main.c"});
-  EXPECT_EQ(project.root().files, Files{"C:\\lib\\board.h"});
+  EXPECT_EQ(project.child(1).files.paths(), Files{base + "main.c"});
+  EXPECT_EQ(project.root().files.paths(), Files{"C:\\lib\\board.h"});
   EXPECT_EQ(project.root().sourcePath, project.folder());
   EXPECT_TRUE(project.child(0).sourcePath.empty());
 }
@@ -42,7 +42,7 @@ TEST(Parser, RunsSwallowTheLineThatEndsThem) {
 TEST(Parser, FileInfoBeforeAnyFoldersGoesToTheRoot) {
   ParsedProject project(lfLines({"[FILE_INFO]", "file_000=a.c", "file_001=b.h", "x",
                                  "subfolder_src=src"}));
-  EXPECT_EQ(project.root().files, (Files{"\\a.c", "\\b.h"}));
+  EXPECT_EQ(project.root().files.paths(), (Files{"\\a.c", "\\b.h"}));
   ASSERT_EQ(project.root().children.size(), 1u);
   EXPECT_TRUE(project.child(0).files.empty());
 }
@@ -52,7 +52,7 @@ TEST(Parser, EmptyFolderNamesNeverBecomeGroups) {
                                  "file_000=", "file_001=src", "x", "[FILE_INFO]",
                                  "file_000=lost.c", "file_001=kept.c"}));
   ASSERT_EQ(project.root().children.size(), 1u);
-  EXPECT_EQ(project.child(0).files, Files{"\\kept.c"});
+  EXPECT_EQ(project.child(0).files.paths(), Files{"\\kept.c"});
   EXPECT_TRUE(project.root().files.empty());
 }
 
@@ -60,14 +60,14 @@ TEST(Parser, FoldersOfTheSameNameEachGetTheFiles) {
   ParsedProject project(lfLines({"subfolder_src=src;src", "[FILE_SUBFOLDERS]", "file_000=src",
                                  "x", "[FILE_INFO]", "file_000=a.c"}));
   ASSERT_EQ(project.root().children.size(), 2u);
-  EXPECT_EQ(project.child(0).files, Files{"\\a.c"});
-  EXPECT_EQ(project.child(1).files, Files{"\\a.c"});
+  EXPECT_EQ(project.child(0).files.paths(), Files{"\\a.c"});
+  EXPECT_EQ(project.child(1).files.paths(), Files{"\\a.c"});
 }
 
 TEST(Parser, UnresolvedKeysAreDropped) {
   ParsedProject project(lfLines({"subfolder_src=src", "[FILE_SUBFOLDERS]", "file_000=src",
                                  "file_001=src", "x", "[FILE_INFO]", "file_001=b.c"}));
-  EXPECT_EQ(project.child(0).files, Files{"\\b.c"});
+  EXPECT_EQ(project.child(0).files.paths(), Files{"\\b.c"});
 }
 
 TEST(Parser, RejectedFilesLeaveNoTrace) {
@@ -82,12 +82,12 @@ TEST(Parser, SourceDirectoryRules) {
   ParsedProject verbatim(lfLines({"dir_src=rel\\src\\", "[FILE_INFO]", "file_000=a.c",
                                   "file_001=\\b.c", "file_002=..\\c.c", "file_003=D:x.c",
                                   "file_004=\\\\server\\d.c"}));
-  EXPECT_EQ(verbatim.root().files,
+  EXPECT_EQ(verbatim.root().files.paths(),
             (Files{"rel\\src\\\\a.c", "rel\\src\\\\\\b.c", "rel\\src\\\\..\\c.c", "D:x.c",
                    "rel\\src\\\\\\\\server\\d.c"}));
 
   ParsedProject later(lfLines({"dir_src=one", "dir_src=two", "[FILE_INFO]", "file_000=a.c"}));
-  EXPECT_EQ(later.root().files, Files{"two\\a.c"});
+  EXPECT_EQ(later.root().files.paths(), Files{"two\\a.c"});
 }
 
 TEST(Parser, ExtensionFilterComparesTheTextAfterTheLastDot) {
@@ -113,7 +113,7 @@ TEST(Parser, ResolvedPathsMatchLaterKeysAsPlainEntries) {
   ParsedProject project(lfLines({"subfolder_src=src", "[FILE_SUBFOLDERS]", "file_000=src",
                                  "x", "[FILE_INFO]", "file_000=C:file_9",
                                  "C:file_9=C:\\final.c"}));
-  EXPECT_EQ(project.child(0).files, Files{"C:\\final.c"});
+  EXPECT_EQ(project.child(0).files.paths(), Files{"C:\\final.c"});
   EXPECT_TRUE(project.root().files.empty());
 }
 
@@ -125,10 +125,10 @@ TEST(Parser, KeysMatchByTheirWholeText) {
                                  "file_007=b", "file_1=c", "file_1=a", "x", "[FILE_INFO]",
                                  "file_007=seven.c", "file_1=one.c", "file_1=again.c",
                                  "file_7=other.c"}));
-  EXPECT_EQ(project.child(0).files, (Files{"\\other.c", "\\one.c"}));
-  EXPECT_EQ(project.child(1).files, Files{"\\seven.c"});
-  EXPECT_EQ(project.child(2).files, Files{"\\one.c"});
-  EXPECT_EQ(project.root().files, Files{"\\again.c"});
+  EXPECT_EQ(project.child(0).files.paths(), (Files{"\\other.c", "\\one.c"}));
+  EXPECT_EQ(project.child(1).files.paths(), Files{"\\seven.c"});
+  EXPECT_EQ(project.child(2).files.paths(), Files{"\\one.c"});
+  EXPECT_EQ(project.root().files.paths(), Files{"\\again.c"});
 }
 
 TEST(Parser, AnEmptyKeyMatchesRejectedEntries) {
@@ -136,7 +136,7 @@ TEST(Parser, AnEmptyKeyMatchesRejectedEntries) {
   ParsedProject project(lfLines({"subfolder_src=src", "[FILE_SUBFOLDERS]", "file_000=src",
                                  "x", "[FILE_INFO]", "file_000=a.txt", "=file_b.c"}),
                         "c");
-  EXPECT_EQ(project.child(0).files, Files{"\\file_b.c"});
+  EXPECT_EQ(project.child(0).files.paths(), Files{"\\file_b.c"});
   EXPECT_TRUE(project.root().files.empty());
 }
 
@@ -153,5 +153,5 @@ TEST(Parser, LargeProjectsParseWhole) {
   ParsedProject project(text);
   EXPECT_EQ(project.child(0).files.size() + project.child(1).files.size(),
             static_cast<std::size_t>(count));
-  EXPECT_EQ(project.child(1).files.front(), "\\src\\f0.c");
+  EXPECT_EQ(project.child(1).files[0], "\\src\\f0.c");
 }

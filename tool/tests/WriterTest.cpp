@@ -156,7 +156,7 @@ TEST(Writer, TheProjectFileIsOnDiskBeforeEachFolderAndFile) {
       ProjectGroup& child = tree.add(root, name);
       // More than a buffer's worth.
       for (int i = 0; i < 3000; ++i)
-        child.files.push_back("C:\\src\\" + name + "\\file" + std::to_string(i) + ".c");
+        child.files.add("C:\\src\\" + name + "\\file" + std::to_string(i) + ".c");
     }
     const std::string out = tree.dir.toolPath("out") + "\\";
     failingPath = out + c.failing;
