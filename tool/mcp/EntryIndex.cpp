@@ -10,8 +10,9 @@ const std::uint32_t NoEntry = UINT32_MAX;
 // Nine digits always fit the chains' 32-bit numbers.
 const std::size_t MaxDigits = 9;
 
-// The number of a key written "file_" and 1 to 9 digits.
-bool keyNumber(std::string_view key, std::uint32_t& number) {
+// The number of a key written "file_" and 1 to 9 digits, and how many
+// digits it is written with: two such keys are equal when both agree.
+bool keyNumber(std::string_view key, std::uint32_t& number, std::uint32_t& digits) {
   const std::string_view prefix = "file_";
   if (key.size() <= prefix.size() || key.size() > prefix.size() + MaxDigits ||
       key.substr(0, prefix.size()) != prefix)
@@ -22,6 +23,7 @@ bool keyNumber(std::string_view key, std::uint32_t& number) {
       return false;
     number = number * 10 + static_cast<std::uint32_t>(c - '0');
   }
+  digits = static_cast<std::uint32_t>(key.size() - prefix.size());
   return true;
 }
 
@@ -36,27 +38,26 @@ bool mayEqualResolved(std::string_view key) {
   return false;
 }
 
-// The text an entry holds now: its key, the empty text when it was
-// rejected, its path when resolved.
-std::string textAt(const std::vector<MplabFolder>& folders, EntryRef ref) {
+// The text a resolved entry holds: its path, or the empty text when it
+// was rejected.
+std::string resolvedText(const std::vector<MplabFolder>& folders, EntryRef ref) {
   const MplabFolder& folder = folders[ref.folder];
-  const FolderEntry& entry = folder.entries[ref.entry];
-  if (!entry.resolved())
-    return entry.key;
-  return entry.path == FolderEntry::Rejected ? std::string() : folder.paths[entry.path];
+  const std::uint32_t path = folder.entries[ref.entry];
+  return path == MplabFolder::Rejected ? std::string() : folder.paths[path];
 }
 
 }  // namespace
 
 void EntryIndex::addKey(std::string_view key, EntryRef ref) {
   std::uint32_t number;
+  std::uint32_t digits;
   // The chains grow with the keys they hold, so a few huge numbers cannot
   // make them big; such keys are hashed instead.
-  if (keyNumber(key, number) && number < 2 * numbered.size() + 1024) {
+  if (keyNumber(key, number, digits) && number < 2 * numbered.size() + 1024) {
     if (number >= firstByNumber.size())
       firstByNumber.resize(std::max<std::size_t>(number + 1, 2 * firstByNumber.size()),
                            NoEntry);
-    numbered.push_back(NumberedEntry{ref, firstByNumber[number]});
+    numbered.push_back(NumberedEntry{ref, firstByNumber[number], digits});
     firstByNumber[number] = static_cast<std::uint32_t>(numbered.size() - 1);
     return;
   }
@@ -66,8 +67,9 @@ void EntryIndex::addKey(std::string_view key, EntryRef ref) {
 void EntryIndex::take(std::string_view key, const std::vector<MplabFolder>& folders,
                       std::vector<EntryRef>& found) {
   std::uint32_t number;
-  if (keyNumber(key, number) && number < firstByNumber.size())
-    takeNumbered(number, key, folders, found);
+  std::uint32_t digits;
+  if (keyNumber(key, number, digits) && number < firstByNumber.size())
+    takeNumbered(number, digits, found);
   if (!otherKeys.empty())
     takeFrom(otherKeys, key, found);
   if (mayEqualResolved(key)) {
@@ -83,14 +85,12 @@ void EntryIndex::noteResolved(const std::string& text, const std::vector<EntryRe
   entries.insert(entries.end(), refs.begin(), refs.end());
 }
 
-void EntryIndex::takeNumbered(std::uint32_t number, std::string_view key,
-                              const std::vector<MplabFolder>& folders,
+void EntryIndex::takeNumbered(std::uint32_t number, std::uint32_t digits,
                               std::vector<EntryRef>& found) {
   std::uint32_t* link = &firstByNumber[number];
   while (*link != NoEntry) {
     NumberedEntry& entry = numbered[*link];
-    // Chained entries are never resolved: their key is their text.
-    if (folders[entry.ref.folder].entries[entry.ref.entry].key == key) {
+    if (entry.digits == digits) {
       found.push_back(entry.ref);
       *link = entry.next;
     } else {
@@ -116,8 +116,8 @@ void EntryIndex::indexResolved(const std::vector<MplabFolder>& folders) {
     const MplabFolder& folder = folders[f];
     for (std::size_t e = 0; e < folder.entries.size(); ++e) {
       const EntryRef ref{static_cast<std::uint32_t>(f), static_cast<std::uint32_t>(e)};
-      if (folder.entries[e].resolved())
-        resolvedTexts[textAt(folders, ref)].push_back(ref);
+      if (folder.entries[e] != MplabFolder::Unresolved)
+        resolvedTexts[resolvedText(folders, ref)].push_back(ref);
     }
   }
 }

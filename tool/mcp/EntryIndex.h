@@ -38,10 +38,11 @@ private:
   struct NumberedEntry {
     EntryRef ref;
     std::uint32_t next;
+    // How many digits the key was written with.
+    std::uint32_t digits;
   };
 
-  void takeNumbered(std::uint32_t number, std::string_view key,
-                    const std::vector<MplabFolder>& folders, std::vector<EntryRef>& found);
+  void takeNumbered(std::uint32_t number, std::uint32_t digits, std::vector<EntryRef>& found);
   static void takeFrom(std::unordered_map<std::string, std::vector<EntryRef>>& index,
                        std::string_view key, std::vector<EntryRef>& found);
   void indexResolved(const std::vector<MplabFolder>& folders);

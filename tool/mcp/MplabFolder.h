@@ -7,24 +7,17 @@
 
 #include "model/FileList.h"
 
-// One entry of an MPLAB folder: its file key (file_007) until a [FILE_INFO]
-// line resolves it to a path of the folder's `paths`, or to nothing when
-// the extension filter rejects the file.
-struct FolderEntry {
+// One MPLAB folder: its entries in the folder's order, and the paths they
+// were resolved to, in the order [FILE_INFO] named them. An entry is the
+// position of its path in `paths`; until a [FILE_INFO] line resolves it,
+// it is a bare key (which EntryIndex holds), and the extension filter may
+// reject it.
+struct MplabFolder {
   static constexpr std::uint32_t Unresolved = UINT32_MAX;
   static constexpr std::uint32_t Rejected = UINT32_MAX - 1;
 
-  std::string key;
-  std::uint32_t path = Unresolved;
-
-  bool resolved() const { return path != Unresolved; }
-};
-
-// One MPLAB folder: its entries in the folder's order, and the paths they
-// were resolved to, in the order [FILE_INFO] named them.
-struct MplabFolder {
   std::string name;
-  std::vector<FolderEntry> entries;
+  std::vector<std::uint32_t> entries;
   FileList paths;
 };
 

@@ -119,7 +119,7 @@ void MplabProjectParser::assignKey(std::string_view key, std::string_view folder
     MplabFolder& folder = folders[index];
     entryIndex.addKey(key, EntryRef{static_cast<std::uint32_t>(index),
                                     static_cast<std::uint32_t>(folder.entries.size())});
-    folder.entries.push_back(FolderEntry{std::string(key)});
+    folder.entries.push_back(MplabFolder::Unresolved);
   }
 }
 
@@ -148,12 +148,12 @@ void MplabProjectParser::resolveKey(std::string_view key, std::string_view path)
   // Every entry that held the key takes the same path.
   for (const EntryRef& match : matches) {
     MplabFolder& folder = folders[match.folder];
-    std::uint32_t resolved = FolderEntry::Rejected;
+    std::uint32_t resolved = MplabFolder::Rejected;
     if (accepted) {
       resolved = static_cast<std::uint32_t>(folder.paths.size());
       addPath(folder.paths, path);
     }
-    folder.entries[match.entry].path = resolved;
+    folder.entries[match.entry] = resolved;
   }
   if (entryIndex.tracksResolved())
     entryIndex.noteResolved(accepted ? resolveEntry(path) : std::string(), matches);
@@ -211,11 +211,11 @@ void MplabProjectParser::buildGroups() {
     // An entry no [FILE_INFO] line resolved is still a bare key, not a
     // path, so it is left out, as is a rejected one.
     order.clear();
-    for (const FolderEntry& entry : folder.entries) {
-      if (entry.resolved() && entry.path != FolderEntry::Rejected)
-        order.push_back(entry.path);
+    for (std::uint32_t entry : folder.entries) {
+      if (entry != MplabFolder::Unresolved && entry != MplabFolder::Rejected)
+        order.push_back(entry);
     }
-    folder.entries = std::vector<FolderEntry>();
+    folder.entries = std::vector<std::uint32_t>();
     auto group = std::make_unique<ProjectGroup>(folder.name);
     group->files = std::move(folder.paths);
     group->files.select(order);

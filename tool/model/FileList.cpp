@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -21,16 +22,21 @@ FileList::FileList(const std::vector<std::string>& paths) {
 }
 
 void FileList::add(std::string_view path) {
-  items.push_back(Item{store(path), path.size(), NoFolder});
+  items.push_back(item(store(path), path.size(), NoFolder));
 }
 
 void FileList::add(const Folder& folder, std::string_view name) {
   const std::uint32_t index = folderIndex(folder);
-  items.push_back(Item{store(name), name.size(), index});
+  items.push_back(item(store(name), name.size(), index));
 }
 
 void FileList::replace(std::size_t index, std::string_view path) {
-  items[index] = Item{store(path), path.size(), NoFolder};
+  items[index] = item(store(path), path.size(), NoFolder);
+}
+
+// Called after store(), which refused a length that does not fit.
+FileList::Item FileList::item(const char* name, std::size_t length, std::uint32_t folder) {
+  return Item{name, static_cast<std::uint32_t>(length), folder};
 }
 
 void FileList::select(const std::vector<std::uint32_t>& order) {
@@ -59,13 +65,15 @@ std::string FileList::operator[](std::size_t index) const {
 
 std::vector<std::string> FileList::paths() const {
   std::vector<std::string> all;
-  all.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i)
     all.push_back((*this)[i]);
   return all;
 }
 
 const char* FileList::store(std::string_view text) {
+  // A part of 4 GiB or more is a path no host could hold.
+  if (text.size() > UINT32_MAX)
+    throw std::bad_alloc();
   if (text.size() > roomLeft) {
     const std::size_t size = std::max(text.size(), nextBlockSize);
     // Not zeroed: only what is stored is ever read.

@@ -49,9 +49,11 @@ private:
 
   struct Item {
     const char* name;
-    std::size_t length;
+    std::uint32_t length;
     std::uint32_t folder;
   };
+
+  static Item item(const char* name, std::size_t length, std::uint32_t folder);
 
   const char* store(std::string_view text);
   std::uint32_t folderIndex(const Folder& folder);

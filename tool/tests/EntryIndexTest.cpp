@@ -11,20 +11,26 @@
 
 namespace {
 
-// The text an entry holds now, as the reader sees it.
-std::string textOf(const MplabFolder& folder, std::uint32_t e) {
-  const FolderEntry& entry = folder.entries[e];
-  if (!entry.resolved())
-    return entry.key;
-  return entry.path == FolderEntry::Rejected ? std::string() : folder.paths[entry.path];
-}
+// Folders as the reader keeps them, with the keys of their entries beside.
+struct Folders {
+  std::vector<MplabFolder> folders;
+  std::vector<std::vector<std::string>> keys;
+
+  // The text an entry holds now, as the reader sees it.
+  std::string textOf(std::uint32_t f, std::uint32_t e) const {
+    const std::uint32_t entry = folders[f].entries[e];
+    if (entry == MplabFolder::Unresolved)
+      return keys[f][e];
+    return entry == MplabFolder::Rejected ? std::string() : folders[f].paths[entry];
+  }
+};
 
 // What the index stands in for: every entry of every folder holding `key`.
-std::vector<EntryRef> scanFor(const std::vector<MplabFolder>& folders, const std::string& key) {
+std::vector<EntryRef> scanFor(const Folders& all, const std::string& key) {
   std::vector<EntryRef> found;
-  for (std::uint32_t f = 0; f < folders.size(); ++f) {
-    for (std::uint32_t e = 0; e < folders[f].entries.size(); ++e) {
-      if (textOf(folders[f], e) == key)
+  for (std::uint32_t f = 0; f < all.folders.size(); ++f) {
+    for (std::uint32_t e = 0; e < all.folders[f].entries.size(); ++e) {
+      if (all.textOf(f, e) == key)
         found.push_back(EntryRef{f, e});
     }
   }
@@ -54,31 +60,33 @@ TEST(EntryIndex, FindsWhatAScanOverAllEntriesFinds) {
                                                    "\\c.c"};
   std::mt19937 random(11);
   for (int round = 0; round < 20; ++round) {
-    std::vector<MplabFolder> folders(3);
-    for (MplabFolder& folder : folders)
-      folder.name = "f";
+    Folders all;
+    all.folders.resize(3);
+    all.keys.resize(3);
+    std::vector<MplabFolder>& folders = all.folders;
     EntryIndex index;
     for (int step = 0; step < 200; ++step) {
       const std::string& key = keys[random() % keys.size()];
       if (random() % 2 == 0) {
         const std::uint32_t f = random() % folders.size();
         index.addKey(key, EntryRef{f, static_cast<std::uint32_t>(folders[f].entries.size())});
-        folders[f].entries.push_back(FolderEntry{key});
+        folders[f].entries.push_back(MplabFolder::Unresolved);
+        all.keys[f].push_back(key);
         continue;
       }
       std::vector<EntryRef> found;
       index.take(key, folders, found);
-      ASSERT_EQ(pairs(found), pairs(scanFor(folders, key)))
+      ASSERT_EQ(pairs(found), pairs(scanFor(all, key)))
           << "round " << round << " step " << step << " key " << key;
       const std::string& text = resolvedTexts[random() % resolvedTexts.size()];
       for (EntryRef ref : found) {
         MplabFolder& folder = folders[ref.folder];
-        std::uint32_t path = FolderEntry::Rejected;
+        std::uint32_t path = MplabFolder::Rejected;
         if (!text.empty()) {
           path = static_cast<std::uint32_t>(folder.paths.size());
           folder.paths.add(text);
         }
-        folder.entries[ref.entry].path = path;
+        folder.entries[ref.entry] = path;
       }
       index.noteResolved(text, found);
     }
