@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/LargeAllocator.h"
+
 struct MplabFolder;
 
 // One entry of one MPLAB folder.
@@ -49,8 +51,8 @@ private:
 
   // Per key number, the first of a chain through `numbered`; keys with the
   // same number but other digits ("file_7", "file_007") share a chain.
-  std::vector<std::uint32_t> firstByNumber;
-  std::vector<NumberedEntry> numbered;
+  std::vector<std::uint32_t, LargeAllocator<std::uint32_t>> firstByNumber;
+  std::vector<NumberedEntry, LargeAllocator<NumberedEntry>> numbered;
   std::unordered_map<std::string, std::vector<EntryRef>> otherKeys;
   bool resolvedIndexed = false;
   std::unordered_map<std::string, std::vector<EntryRef>> resolvedTexts;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/FileList.h"
+#include "model/LargeAllocator.h"
 
 // One MPLAB folder: its entries in the folder's order, and the paths they
 // were resolved to, in the order [FILE_INFO] named them. An entry is the
@@ -17,7 +18,7 @@ struct MplabFolder {
   static constexpr std::uint32_t Rejected = UINT32_MAX - 1;
 
   std::string name;
-  std::vector<std::uint32_t> entries;
+  std::vector<std::uint32_t, LargeAllocator<std::uint32_t>> entries;
   FileList paths;
 };
 

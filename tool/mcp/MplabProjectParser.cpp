@@ -61,6 +61,8 @@ void MplabProjectParser::open(const std::string& path) {
 
 void MplabProjectParser::parse() {
   sourceFolder = std::make_shared<const std::string>();
+  paths = std::make_shared<PathStore>();
+  rootGroup->files = FileList(paths);
   std::string_view line;
   while (reader.readLine(line)) {
     noteSection(line);
@@ -95,7 +97,7 @@ bool MplabProjectParser::acceptsFile(std::string_view entry) const {
 void MplabProjectParser::readSubfolderList(std::string_view line) {
   for (const std::string_view name : splitViews(line.substr(14), ';')) {
     foldersByName[std::string(name)].push_back(folders.size());
-    folders.push_back(MplabFolder{std::string(name), {}, {}});
+    folders.push_back(MplabFolder{std::string(name), {}, FileList(paths)});
   }
 }
 
@@ -215,7 +217,7 @@ void MplabProjectParser::buildGroups() {
       if (entry != MplabFolder::Unresolved && entry != MplabFolder::Rejected)
         order.push_back(entry);
     }
-    folder.entries = std::vector<std::uint32_t>();
+    folder.entries = {};
     auto group = std::make_unique<ProjectGroup>(folder.name);
     group->files = std::move(folder.paths);
     group->files.select(order);

@@ -2,6 +2,7 @@
 #define QUILLBROOK_MPLABPROJECTPARSER_H
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,6 +14,7 @@
 #include "mcp/McpCompiler.h"
 #include "model/DatabaseRules.h"
 #include "model/FileList.h"
+#include "model/PathStore.h"
 #include "model/DefineTable.h"
 #include "text/CommandWords.h"
 #include "model/ProjectFindings.h"
@@ -78,6 +80,8 @@ private:
   std::vector<MplabFolder> folders;
   // The folder ("dir_src=") that relative paths are joined to.
   FileList::Folder sourceFolder;
+  // The memory every file list of the project shares.
+  std::shared_ptr<PathStore> paths;
   ProjectFindings findings;
   ProjectBuild build;
 

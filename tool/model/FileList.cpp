@@ -6,8 +6,8 @@
 
 namespace {
 
-// Blocks grow to this size; a longer part gets a block of its own.
-const std::size_t LargestBlock = 1 << 20;
+// A list's stretches grow to this; a longer part gets a stretch of its own.
+const std::size_t LongestStretch = 64 * 1024;
 
 }  // namespace
 
@@ -21,26 +21,23 @@ FileList::FileList(const std::vector<std::string>& paths) {
     add(path);
 }
 
+FileList::FileList(std::shared_ptr<PathStore> store) : store(std::move(store)) {}
+
 void FileList::add(std::string_view path) {
-  items.push_back(item(store(path), path.size(), NoFolder));
+  items.push_back(item(path, NoFolder));
 }
 
 void FileList::add(const Folder& folder, std::string_view name) {
-  const std::uint32_t index = folderIndex(folder);
-  items.push_back(item(store(name), name.size(), index));
+  items.push_back(item(name, NoFolder));
+  items.back().folder = store->folderNumber(folder);
 }
 
 void FileList::replace(std::size_t index, std::string_view path) {
-  items[index] = item(store(path), path.size(), NoFolder);
-}
-
-// Called after store(), which refused a length that does not fit.
-FileList::Item FileList::item(const char* name, std::size_t length, std::uint32_t folder) {
-  return Item{name, static_cast<std::uint32_t>(length), folder};
+  items[index] = item(path, NoFolder);
 }
 
 void FileList::select(const std::vector<std::uint32_t>& order) {
-  std::vector<Item> selected;
+  Items selected;
   selected.reserve(order.size());
   for (std::uint32_t index : order)
     selected.push_back(items[index]);
@@ -51,7 +48,7 @@ void FileList::pathAt(std::size_t index, std::string& path) const {
   const Item& item = items[index];
   path.clear();
   if (item.folder != NoFolder) {
-    path += *folders[item.folder];
+    path += store->folder(item.folder);
     path += '\\';
   }
   path.append(item.name, item.length);
@@ -70,29 +67,26 @@ std::vector<std::string> FileList::paths() const {
   return all;
 }
 
-const char* FileList::store(std::string_view text) {
+FileList::Item FileList::item(std::string_view name, std::uint32_t folder) {
   // A part of 4 GiB or more is a path no host could hold.
-  if (text.size() > UINT32_MAX)
+  if (name.size() > UINT32_MAX)
     throw std::bad_alloc();
-  if (text.size() > roomLeft) {
-    const std::size_t size = std::max(text.size(), nextBlockSize);
-    // Not zeroed: only what is stored is ever read.
-    blocks.emplace_back(new char[size]);
-    room = blocks.back().get();
-    roomLeft = size;
-    nextBlockSize = std::min(2 * nextBlockSize, LargestBlock);
-  }
-  char* stored = room;
-  if (!text.empty())
-    std::memcpy(stored, text.data(), text.size());
-  room += text.size();
-  roomLeft -= text.size();
-  return stored;
+  return Item{copy(name), static_cast<std::uint32_t>(name.size()), folder};
 }
 
-// Files are added folder by folder, so only the last folder is compared.
-std::uint32_t FileList::folderIndex(const Folder& folder) {
-  if (folders.empty() || folders.back() != folder)
-    folders.push_back(folder);
-  return static_cast<std::uint32_t>(folders.size() - 1);
+const char* FileList::copy(std::string_view text) {
+  if (!store)
+    store = std::make_shared<PathStore>();
+  if (text.size() > stretchLeft) {
+    const std::size_t size = std::max(text.size(), nextStretch);
+    stretch = store->room(size);
+    stretchLeft = size;
+    nextStretch = std::min(2 * nextStretch, LongestStretch);
+  }
+  char* copied = stretch;
+  if (!text.empty())
+    std::memcpy(copied, text.data(), text.size());
+  stretch += text.size();
+  stretchLeft -= text.size();
+  return copied;
 }

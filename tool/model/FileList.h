@@ -9,18 +9,21 @@
 #include <string_view>
 #include <vector>
 
-// A group's files, in order. A project may list a million of them, most
-// joined to one long source folder, so a path is kept as that folder,
-// shared and held once, and a part of its own, copied into large blocks:
-// no heap string per file, and nothing freed file by file.
+#include "model/LargeAllocator.h"
+#include "model/PathStore.h"
+
+// A group's files, in order. A path is kept as a folder shared with other
+// files and a part of its own, which lies in the memory of a PathStore
+// that the lists of one project share. Each list copies its parts into
+// stretches of that memory of its own, so its paths lie together.
 class FileList {
 public:
-  // A folder many paths start with.
-  using Folder = std::shared_ptr<const std::string>;
+  using Folder = PathStore::Folder;
 
   FileList() = default;
   FileList(std::initializer_list<std::string_view> paths);
   FileList(const std::vector<std::string>& paths);
+  explicit FileList(std::shared_ptr<PathStore> store);
 
   FileList(FileList&&) = default;
   FileList& operator=(FileList&&) = default;
@@ -52,18 +55,17 @@ private:
     std::uint32_t length;
     std::uint32_t folder;
   };
+  using Items = std::vector<Item, LargeAllocator<Item>>;
 
-  static Item item(const char* name, std::size_t length, std::uint32_t folder);
+  Item item(std::string_view name, std::uint32_t folder);
+  const char* copy(std::string_view text);
 
-  const char* store(std::string_view text);
-  std::uint32_t folderIndex(const Folder& folder);
-
-  std::vector<Item> items;
-  std::vector<Folder> folders;
-  std::vector<std::unique_ptr<char[]>> blocks;
-  char* room = nullptr;
-  std::size_t roomLeft = 0;
-  std::size_t nextBlockSize = 1024;
+  std::shared_ptr<PathStore> store;
+  Items items;
+  // The stretch of the store's memory this list copies into next.
+  char* stretch = nullptr;
+  std::size_t stretchLeft = 0;
+  std::size_t nextStretch = 256;
 };
 
 #endif

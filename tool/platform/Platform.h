@@ -5,11 +5,21 @@
 // through here. Paths given to these functions are the tool's own
 // backslash-separated text; each platform file maps them onto its host.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 namespace platform {
+
+// The size and alignment of the host's large memory pages.
+const std::size_t LargePageSize = std::size_t(2) << 20;
+
+// Asks the host to back `size` bytes at `block` (aligned to LargePageSize)
+// with large pages: a model of a million files is touched a page at a
+// time, and each small page costs the host a fault. Only a hint; nothing
+// where the host has no such pages.
+void adviseLargePages(void* block, std::size_t size);
 
 // Turns a command-line path argument into the tool's path form.
 std::string pathArgument(const std::string& argument);

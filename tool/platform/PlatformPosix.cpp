@@ -13,6 +13,7 @@
 #include <linux/fs.h>
 #include <string>
 #include <sys/ioctl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
@@ -196,6 +197,15 @@ std::string onlyCaseMatch(const std::string& folder, const std::string& name) {
 }  // namespace
 
 namespace platform {
+
+void adviseLargePages(void* block, std::size_t size) {
+#ifdef MADV_HUGEPAGE
+  madvise(block, size, MADV_HUGEPAGE);
+#else
+  (void)block;
+  (void)size;
+#endif
+}
 
 std::string pathArgument(const std::string& argument) {
   return replaced(argument, '/', '\\');

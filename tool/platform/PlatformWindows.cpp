@@ -122,6 +122,9 @@ bool onDisk(int fd) {
 
 namespace platform {
 
+// Large pages on Windows need a privilege users rarely hold; none asked.
+void adviseLargePages(void*, std::size_t) {}
+
 std::string pathArgument(const std::string& argument) {
   return argument;
 }

@@ -1,0 +1,34 @@
+#include "model/PathStore.h"
+
+#include <algorithm>
+
+namespace {
+
+// Blocks grow to a large page; a longer request gets a block of its own.
+const std::size_t LargestBlock = platform::LargePageSize;
+
+}  // namespace
+
+char* PathStore::room(std::size_t size) {
+  if (size > freeLeft) {
+    const std::size_t blockSize = std::max(size, nextBlockSize);
+    // Not zeroed: only what is stored is ever read.
+    std::unique_ptr<char[], BlockRelease> block(LargeAllocator<char>().allocate(blockSize),
+                                                BlockRelease{blockSize});
+    blocks.push_back(std::move(block));
+    free = blocks.back().get();
+    freeLeft = blockSize;
+    nextBlockSize = std::min(2 * nextBlockSize, LargestBlock);
+  }
+  char* given = free;
+  free += size;
+  freeLeft -= size;
+  return given;
+}
+
+// Paths are added folder by folder, so only the last folder is compared.
+std::uint32_t PathStore::folderNumber(const Folder& folder) {
+  if (folders.empty() || folders.back() != folder)
+    folders.push_back(folder);
+  return static_cast<std::uint32_t>(folders.size() - 1);
+}

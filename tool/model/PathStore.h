@@ -1,0 +1,44 @@
+#ifndef QUILLBROOK_PATHSTORE_H
+#define QUILLBROOK_PATHSTORE_H
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/LargeAllocator.h"
+
+// The memory the file lists of one project share: the folders their paths
+// start with, each held once, and the blocks their paths' own parts are
+// copied into. A million files become a few large blocks, not a heap
+// string each, and nothing is freed file by file.
+class PathStore {
+public:
+  // A folder many paths start with.
+  using Folder = std::shared_ptr<const std::string>;
+
+  PathStore() = default;
+  PathStore(const PathStore&) = delete;
+  PathStore& operator=(const PathStore&) = delete;
+
+  // Room for `size` bytes, which stays for as long as the store.
+  char* room(std::size_t size);
+  // The number of `folder` in the store's table.
+  std::uint32_t folderNumber(const Folder& folder);
+  const std::string& folder(std::uint32_t number) const { return *folders[number]; }
+
+private:
+  struct BlockRelease {
+    std::size_t size;
+    void operator()(char* block) const { LargeAllocator<char>().deallocate(block, size); }
+  };
+
+  std::vector<Folder> folders;
+  std::vector<std::unique_ptr<char[], BlockRelease>> blocks;
+  char* free = nullptr;
+  std::size_t freeLeft = 0;
+  std::size_t nextBlockSize = 4096;
+};
+
+#endif
