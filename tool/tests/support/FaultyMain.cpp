@@ -5,6 +5,7 @@
 // With <fail-at> written "alloc:N", memory allocation number N of the run
 // fails instead, and the log ends with a line "allocations <count>".
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <new>
@@ -56,6 +57,31 @@ void* operator new(std::size_t size) {
 
 void* operator new[](std::size_t size) {
   return operator new(size);
+}
+
+// Large blocks are taken aligned to a large page; they are counted alike.
+// The block malloc gave is noted just before the aligned address, the same
+// way on every host.
+void* operator new(std::size_t size, std::align_val_t alignment) {
+  if (countingAllocations && ++allocations == allocationToFail)
+    throw std::bad_alloc();
+  const std::size_t align = static_cast<std::size_t>(alignment);
+  void* given = std::malloc(size + align + sizeof(void*));
+  if (given == nullptr)
+    throw std::bad_alloc();
+  const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(given) + sizeof(void*);
+  void** aligned = reinterpret_cast<void**>((start + align - 1) / align * align);
+  aligned[-1] = given;
+  return aligned;
+}
+
+void operator delete(void* memory, std::align_val_t) noexcept {
+  if (memory != nullptr)
+    std::free(static_cast<void**>(memory)[-1]);
+}
+
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
+  operator delete(memory, std::align_val_t{});
 }
 
 void operator delete(void* memory) noexcept {
