@@ -52,12 +52,12 @@ bool AsciiReader::readLine(std::string_view& line) {
   return true;
 }
 
-std::string AsciiReader::takeLine(std::string_view line) {
+LargeText AsciiReader::takeLine(std::string_view line) {
   if (!gathered.empty() && line.data() == gathered.data()) {
     gathered.resize(line.size());
     return std::move(gathered);
   }
-  return std::string(line);
+  return LargeText(line);
 }
 
 bool AsciiReader::gatherLine(std::string_view& line) {
@@ -117,5 +117,5 @@ void AsciiReader::close() {
   inputEnded = true;
   begin = end = 0;
   block = std::vector<char>();
-  gathered = std::string();
+  gathered = LargeText();
 }

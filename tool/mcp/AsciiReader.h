@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/LargeAllocator.h"
+
 // Delivers the MPLAB project file one line at a time, read as Windows text:
 // a CR directly before LF is dropped with the line end, and the first 0x1A
 // ends the input. The file is read in large blocks; a line may span any
@@ -32,7 +34,7 @@ public:
   bool readLine(std::string_view& line);
   // The line `line` (the view the last call gave) as a string of its own;
   // a line gathered across blocks is handed over, not copied.
-  std::string takeLine(std::string_view line);
+  LargeText takeLine(std::string_view line);
   void close();
 
 private:
@@ -52,7 +54,7 @@ private:
   std::size_t begin;
   std::size_t end;
   // A line that spans blocks.
-  std::string gathered;
+  LargeText gathered;
 };
 
 #endif

@@ -80,10 +80,11 @@ void MplabProjectParser::parse() {
     } else if (contains(line, "[FILE_INFO]")) {
       readFileInfo();
     } else if (contains(line, "TS{")) {
-      std::string owned = reader.takeLine(line);
+      LargeText owned = reader.takeLine(line);
       readToolSettings(owned);
     } else if (contains(line, "dir_inc=")) {
-      readIncludeDirs(line);
+      LargeText owned = reader.takeLine(line);
+      readIncludeDirs(owned);
     }
   }
   buildGroups();

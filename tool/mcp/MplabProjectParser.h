@@ -45,11 +45,11 @@ public:
   void parse();
   bool acceptsFile(std::string_view entry) const;
 
-  void readIncludeDirs(std::string_view line);
+  void readIncludeDirs(LargeText& line);
   // A tool-settings line: its "D1=" definitions, and its -D and -I switches
   // when the settings ask for them ("-sw"; counted otherwise). The line may
   // be taken over by the root group's definitions.
-  void readToolSettings(std::string& line);
+  void readToolSettings(LargeText& line);
 
   const ProjectFindings& getFindings() const { return findings; }
   const ProjectBuild& getBuild() const { return build; }
@@ -63,8 +63,8 @@ private:
   std::string resolveEntry(std::string_view path) const;
   void addPath(FileList& files, std::string_view path) const;
   std::string projectFolder() const;
-  void readDefines(std::string& line);
-  std::vector<CompilerSwitch> readSwitches(const std::string& line);
+  void readDefines(LargeText& line);
+  std::vector<CompilerSwitch> readSwitches(std::string_view line);
   void addSwitchDefinition(const std::string& definition, std::vector<Define>& batch);
   void addSwitchIncludePath(const std::string& path);
   void buildGroups();

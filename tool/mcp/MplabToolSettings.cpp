@@ -13,26 +13,29 @@
 #include "settings/ConversionSettings.h"
 #include "text/TextOps.h"
 
-namespace {
-
-// Outer quotes go first, so quotes written as &quot; survive.
-std::string unquote(std::string_view value) {
-  return replacedAll(trimmedView(value, '"'), "&quot;", "\"");
-}
-
-}  // namespace
-
 std::string MplabProjectParser::projectFolder() const {
   const std::string project = settings->getSourceProject();
   return project.substr(0, project.rfind('\\'));
 }
 
-void MplabProjectParser::readIncludeDirs(std::string_view line) {
+// The value is unquoted in place, in the line: a generated value may run to
+// tens of megabytes.
+void MplabProjectParser::readIncludeDirs(LargeText& line) {
   const std::string_view key = "dir_inc=";
-  const std::string value = unquote(line.substr(line.find(key) + key.size()));
+  const std::string_view text = line;
+  // Outer quotes go first, so quotes written as &quot; survive.
+  const std::string_view written = trimmedView(text.substr(text.find(key) + key.size()), '"');
+  char* first = &line[static_cast<std::size_t>(written.data() - text.data())];
+  const std::string_view value(first, collapseAll(first, written.size(), "&quot;", '"'));
   const std::string folder = projectFolder();
-  for (const std::string_view piece : splitViews(value, ';')) {
-    std::string item(piece);
+  rootGroup->includePaths.reserve(rootGroup->includePaths.size() + 1 +
+                                  std::count(value.begin(), value.end(), ';'));
+  std::size_t start = 0;
+  for (bool more = true; more; ) {
+    const std::size_t end = std::min(value.find(';', start), value.size());
+    std::string item(value.substr(start, end - start));
+    more = end < value.size();
+    start = end + 1;
     const bool relative = !contains(item, ":");
     if (relative)
       item = folder + "\\" + item;
@@ -48,7 +51,7 @@ void MplabProjectParser::readIncludeDirs(std::string_view line) {
 
 // The switches are taken from the line as written, before the definitions
 // rewrite it; a definition among them comes after those of "D1=".
-void MplabProjectParser::readToolSettings(std::string& line) {
+void MplabProjectParser::readToolSettings(LargeText& line) {
   const std::vector<CompilerSwitch> switches = readSwitches(line);
   readDefines(line);
   std::vector<Define> batch;
@@ -63,16 +66,16 @@ void MplabProjectParser::readToolSettings(std::string& line) {
 
 // The value is unquoted and its "%22" replaced in place, in the line the
 // root group's definitions then keep: one pass, no copy of the value.
-void MplabProjectParser::readDefines(std::string& line) {
-  const std::string::size_type found = line.find("D1=");
-  if (found == std::string::npos)
+void MplabProjectParser::readDefines(LargeText& line) {
+  const std::size_t found = line.find("D1=");
+  if (found == LargeText::npos)
     return;
-  std::string& text = rootGroup->defines.keep(std::move(line));
+  LargeText& text = rootGroup->defines.keep(std::move(line));
   line.clear();
-  const std::string::size_type start = found + 3;
-  const std::string::size_type space = text.find(' ', start + 1);
+  const std::size_t start = found + 3;
+  const std::size_t space = text.find(' ', start + 1);
   std::size_t first = start;
-  std::size_t last = space == std::string::npos ? text.size() : space;
+  std::size_t last = space == LargeText::npos ? text.size() : space;
   // Outer quotes go first, so quotes written as &quot; survive.
   while (first < last && text[first] == '"')
     ++first;
@@ -107,12 +110,11 @@ void MplabProjectParser::readDefines(std::string& line) {
 // The switch text is the line after its first "="; quoting is undone by the
 // word splitting, so no "%22" or "&quot;" replacement here. Without "-sw"
 // they are only counted.
-std::vector<CompilerSwitch> MplabProjectParser::readSwitches(const std::string& line) {
-  const std::string::size_type equals = line.find('=');
-  if (equals == std::string::npos)
+std::vector<CompilerSwitch> MplabProjectParser::readSwitches(std::string_view line) {
+  const std::string_view::size_type equals = line.find('=');
+  if (equals == std::string_view::npos)
     return {};
-  std::vector<CompilerSwitch> switches =
-      commandLineSwitches(std::string_view(line).substr(equals + 1));
+  std::vector<CompilerSwitch> switches = commandLineSwitches(line.substr(equals + 1));
   if (!settings->getReadSwitches()) {
     findings.unreadSwitches += switches.size();
     return {};
@@ -125,7 +127,7 @@ void MplabProjectParser::addSwitchDefinition(const std::string& definition,
   const std::string::size_type equals = definition.find('=');
   if (equals == 0 || definition.empty())
     return;
-  const std::string_view kept = rootGroup->defines.keep(definition);
+  const std::string_view kept = rootGroup->defines.keep(LargeText(definition));
   if (equals == std::string::npos)
     batch.push_back(Define{kept, std::string_view()});
   else

@@ -46,7 +46,7 @@ DefineTable::DefineTable(
 }
 
 void DefineTable::set(std::string_view name, std::string_view value) {
-  std::string text;
+  LargeText text;
   text.reserve(name.size() + value.size());
   text.append(name).append(value);
   const std::string_view kept = keep(std::move(text));
@@ -54,7 +54,7 @@ void DefineTable::set(std::string_view name, std::string_view value) {
   addAll(one);
 }
 
-std::string& DefineTable::keep(std::string text) {
+LargeText& DefineTable::keep(LargeText text) {
   texts.push_back(std::move(text));
   return texts.back();
 }

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/LargeAllocator.h"
+
 // One macro definition: its name and its value, empty for none.
 struct Define {
   std::string_view name;
@@ -34,7 +36,7 @@ public:
   void set(std::string_view name, std::string_view value);
   // Keeps `text` for as long as the table lives; the views of addAll may
   // point into what this returns.
-  std::string& keep(std::string text);
+  LargeText& keep(LargeText text);
   // Adds `batch`, in order, as if by set() one by one, without copying the
   // texts: they must be kept by the table or outlive it. `batch` is
   // reordered.
@@ -50,7 +52,7 @@ public:
 private:
   std::vector<Define> entries;
   // A deque, so a kept text never moves, short ones included.
-  std::deque<std::string> texts;
+  std::deque<LargeText> texts;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <string>
 
 #include "platform/Platform.h"
 
@@ -54,5 +55,9 @@ private:
            platform::LargePageSize;
   }
 };
+
+// A text that may run to tens of megabytes: a project-file line of
+// generated definitions or include folders.
+using LargeText = std::basic_string<char, std::char_traits<char>, LargeAllocator<char>>;
 
 #endif
