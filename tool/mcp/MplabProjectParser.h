@@ -65,7 +65,7 @@ private:
   std::string projectFolder() const;
   void readDefines(LargeText& line);
   std::vector<CompilerSwitch> readSwitches(std::string_view line);
-  void addSwitchDefinition(const std::string& definition, std::vector<Define>& batch);
+  void addSwitchDefinition(const std::string& definition, DefineList& batch);
   void addSwitchIncludePath(const std::string& path);
   void buildGroups();
   void noteSection(std::string_view line);

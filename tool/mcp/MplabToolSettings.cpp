@@ -54,7 +54,7 @@ void MplabProjectParser::readIncludeDirs(LargeText& line) {
 void MplabProjectParser::readToolSettings(LargeText& line) {
   const std::vector<CompilerSwitch> switches = readSwitches(line);
   readDefines(line);
-  std::vector<Define> batch;
+  DefineList batch;
   for (const CompilerSwitch& found : switches) {
     if (found.kind == CompilerSwitch::IncludePath)
       addSwitchIncludePath(found.value);
@@ -84,7 +84,7 @@ void MplabProjectParser::readDefines(LargeText& line) {
   last = first + collapseAll(&text[first], last - first, "&quot;", '"');
 
   const std::string_view value(text.data() + first, last - first);
-  std::vector<Define> batch;
+  DefineList batch;
   std::size_t items = 1;
   for (std::size_t comma = value.find(','); comma != std::string_view::npos;
        comma = value.find(',', comma + 1))
@@ -123,7 +123,7 @@ std::vector<CompilerSwitch> MplabProjectParser::readSwitches(std::string_view li
 }
 
 void MplabProjectParser::addSwitchDefinition(const std::string& definition,
-                                             std::vector<Define>& batch) {
+                                             DefineList& batch) {
   const std::string::size_type equals = definition.find('=');
   if (equals == 0 || definition.empty())
     return;

@@ -11,7 +11,7 @@ bool byName(const Define& one, const Define& other) {
 
 // Of each run of equal names in sorted `defines` the last is kept: the
 // latest definition.
-void keepLastOfEachName(std::vector<Define>& defines) {
+void keepLastOfEachName(DefineList& defines) {
   std::size_t kept = 0;
   for (std::size_t i = 0; i < defines.size(); ++i) {
     if (i + 1 < defines.size() && defines[i + 1].name == defines[i].name)
@@ -22,15 +22,15 @@ void keepLastOfEachName(std::vector<Define>& defines) {
 }
 
 // `defines` sorted by name; equal names keep their order.
-std::vector<Define> sortedByName(const std::vector<Define>& defines) {
-  std::vector<std::size_t> order(defines.size());
+DefineList sortedByName(const DefineList& defines) {
+  std::vector<std::size_t, LargeAllocator<std::size_t>> order(defines.size());
   for (std::size_t i = 0; i < order.size(); ++i)
     order[i] = i;
   std::sort(order.begin(), order.end(), [&defines](std::size_t one, std::size_t other) {
     const int compared = defines[one].name.compare(defines[other].name);
     return compared < 0 || (compared == 0 && one < other);
   });
-  std::vector<Define> sorted;
+  DefineList sorted;
   sorted.reserve(defines.size());
   for (std::size_t i : order)
     sorted.push_back(defines[i]);
@@ -50,7 +50,7 @@ void DefineTable::set(std::string_view name, std::string_view value) {
   text.reserve(name.size() + value.size());
   text.append(name).append(value);
   const std::string_view kept = keep(std::move(text));
-  std::vector<Define> one{Define{kept.substr(0, name.size()), kept.substr(name.size())}};
+  DefineList one{Define{kept.substr(0, name.size()), kept.substr(name.size())}};
   addAll(one);
 }
 
@@ -61,13 +61,13 @@ LargeText& DefineTable::keep(LargeText text) {
 
 // Sorted stably with buffers of its own: the library's stable sort and
 // merge take theirs past the allocator every allocation goes through.
-void DefineTable::addAll(std::vector<Define>& batch) {
+void DefineTable::addAll(DefineList& batch) {
   if (!std::is_sorted(batch.begin(), batch.end(), byName))
     batch = sortedByName(batch);
   if (entries.empty()) {
     entries.swap(batch);
   } else {
-    std::vector<Define> merged;
+    DefineList merged;
     merged.reserve(entries.size() + batch.size());
     // Among equal names, those of `entries` come first: the batch is later.
     std::merge(entries.begin(), entries.end(), batch.begin(), batch.end(),

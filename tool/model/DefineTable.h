@@ -17,6 +17,9 @@ struct Define {
   std::string_view value;
 };
 
+// Definitions in the order given; a generated value can hold a million.
+using DefineList = std::vector<Define, LargeAllocator<Define>>;
+
 // A group's macro definitions, sorted by name, one per name: a later
 // definition of a name replaces the earlier one. A value of tens of
 // megabytes can hold a million definitions, so the table keeps views into
@@ -40,17 +43,17 @@ public:
   // Adds `batch`, in order, as if by set() one by one, without copying the
   // texts: they must be kept by the table or outlive it. `batch` is
   // reordered.
-  void addAll(std::vector<Define>& batch);
+  void addAll(DefineList& batch);
 
   bool empty() const { return entries.empty(); }
   std::size_t size() const { return entries.size(); }
-  std::vector<Define>::const_iterator begin() const { return entries.begin(); }
-  std::vector<Define>::const_iterator end() const { return entries.end(); }
+  DefineList::const_iterator begin() const { return entries.begin(); }
+  DefineList::const_iterator end() const { return entries.end(); }
 
   bool operator==(const DefineTable& other) const;
 
 private:
-  std::vector<Define> entries;
+  DefineList entries;
   // A deque, so a kept text never moves, short ones included.
   std::deque<LargeText> texts;
 };
