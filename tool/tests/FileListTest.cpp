@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/FileList.h"
+#include "model/PathStore.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+}  // namespace
+
+// Lists sharing one store keep their own paths, whatever the lengths: parts
+// of every size up to past a whole large block, interleaved between lists,
+// joined to a shared folder or kept whole, then reordered and replaced.
+TEST(FileList, ListsSharingAStoreKeepTheirOwnPaths) {
+  const auto store = std::make_shared<PathStore>();
+  const FileList::Folder source = std::make_shared<const std::string>("C:\\src");
+  FileList first(store);
+  FileList second(store);
+  Strings expectFirst;
+  Strings expectSecond;
+  const std::vector<std::size_t> lengths = {0, 1, 255, 256, 300, 70000, 3 << 20, 10, 64 * 1024};
+  for (std::size_t i = 0; i < lengths.size(); ++i) {
+    const std::string part(lengths[i], static_cast<char>('a' + i));
+    if (i % 2 == 0) {
+      first.add(source, part);
+      expectFirst.push_back("C:\\src\\" + part);
+    } else {
+      first.add(part);
+      expectFirst.push_back(part);
+    }
+    second.add(source, part + "!");
+    expectSecond.push_back("C:\\src\\" + part + "!");
+  }
+  EXPECT_EQ(first.paths(), expectFirst);
+  EXPECT_EQ(second.paths(), expectSecond);
+
+  first.select({3, 0, 3});
+  EXPECT_EQ(first.paths(), (Strings{expectFirst[3], expectFirst[0], expectFirst[3]}));
+  second.replace(1, "D:\\mapped.c");
+  expectSecond[1] = "D:\\mapped.c";
+  EXPECT_EQ(second.paths(), expectSecond);
+
+  // A list made empty gets a store of its own.
+  const FileList own = {"a.c", "", "C:\\b.c"};
+  EXPECT_EQ(own.paths(), (Strings{"a.c", "", "C:\\b.c"}));
+}
