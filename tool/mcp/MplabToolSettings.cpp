@@ -13,20 +13,28 @@
 #include "settings/ConversionSettings.h"
 #include "text/TextOps.h"
 
+namespace {
+
+// The value at [first, last) of `text`, unquoted in place: a generated
+// value may run to tens of megabytes. Outer quotes go first, so quotes
+// written as &quot; survive.
+std::string_view unquoteInPlace(LargeText& text, std::size_t first, std::size_t last) {
+  const std::string_view written =
+      trimmedView(std::string_view(text).substr(first, last - first), '"');
+  char* start = &text[static_cast<std::size_t>(written.data() - text.data())];
+  return std::string_view(start, collapseAll(start, written.size(), "&quot;", '"'));
+}
+
+}  // namespace
+
 std::string MplabProjectParser::projectFolder() const {
   const std::string project = settings->getSourceProject();
   return project.substr(0, project.rfind('\\'));
 }
 
-// The value is unquoted in place, in the line: a generated value may run to
-// tens of megabytes.
 void MplabProjectParser::readIncludeDirs(LargeText& line) {
   const std::string_view key = "dir_inc=";
-  const std::string_view text = line;
-  // Outer quotes go first, so quotes written as &quot; survive.
-  const std::string_view written = trimmedView(text.substr(text.find(key) + key.size()), '"');
-  char* first = &line[static_cast<std::size_t>(written.data() - text.data())];
-  const std::string_view value(first, collapseAll(first, written.size(), "&quot;", '"'));
+  const std::string_view value = unquoteInPlace(line, line.find(key) + key.size(), line.size());
   const std::string folder = projectFolder();
   rootGroup->includePaths.reserve(rootGroup->includePaths.size() + 1 +
                                   std::count(value.begin(), value.end(), ';'));
@@ -74,16 +82,8 @@ void MplabProjectParser::readDefines(LargeText& line) {
   line.clear();
   const std::size_t start = found + 3;
   const std::size_t space = text.find(' ', start + 1);
-  std::size_t first = start;
-  std::size_t last = space == LargeText::npos ? text.size() : space;
-  // Outer quotes go first, so quotes written as &quot; survive.
-  while (first < last && text[first] == '"')
-    ++first;
-  while (last > first && text[last - 1] == '"')
-    --last;
-  last = first + collapseAll(&text[first], last - first, "&quot;", '"');
-
-  const std::string_view value(text.data() + first, last - first);
+  const std::string_view value =
+      unquoteInPlace(text, start, space == LargeText::npos ? text.size() : space);
   DefineList batch;
   std::size_t items = 1;
   for (std::size_t comma = value.find(','); comma != std::string_view::npos;

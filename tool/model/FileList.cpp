@@ -28,8 +28,8 @@ void FileList::add(std::string_view path) {
 }
 
 void FileList::add(const Folder& folder, std::string_view name) {
-  items.push_back(item(name, NoFolder));
-  items.back().folder = store->folderNumber(folder);
+  const std::uint32_t number = ownStore().folderNumber(folder);
+  items.push_back(item(name, number));
 }
 
 void FileList::replace(std::size_t index, std::string_view path) {
@@ -74,12 +74,17 @@ FileList::Item FileList::item(std::string_view name, std::uint32_t folder) {
   return Item{copy(name), static_cast<std::uint32_t>(name.size()), folder};
 }
 
-const char* FileList::copy(std::string_view text) {
+// A list made empty gets a store of its own with its first file.
+PathStore& FileList::ownStore() {
   if (!store)
     store = std::make_shared<PathStore>();
+  return *store;
+}
+
+const char* FileList::copy(std::string_view text) {
   if (text.size() > stretchLeft) {
     const std::size_t size = std::max(text.size(), nextStretch);
-    stretch = store->room(size);
+    stretch = ownStore().room(size);
     stretchLeft = size;
     nextStretch = std::min(2 * nextStretch, LongestStretch);
   }

@@ -57,6 +57,7 @@ private:
   };
   using Items = std::vector<Item, LargeAllocator<Item>>;
 
+  PathStore& ownStore();
   Item item(std::string_view name, std::uint32_t folder);
   const char* copy(std::string_view text);
 
