@@ -32,28 +32,32 @@ std::string MplabProjectParser::projectFolder() const {
   return project.substr(0, project.rfind('\\'));
 }
 
+// The paths are views into the line, which the include list keeps: a
+// generated line of a million folders is not copied folder by folder.
 void MplabProjectParser::readIncludeDirs(LargeText& line) {
+  FileList& paths = rootGroup->includePaths;
+  LargeText& text = paths.keep(std::move(line));
+  line.clear();
   const std::string_view key = "dir_inc=";
-  const std::string_view value = unquoteInPlace(line, line.find(key) + key.size(), line.size());
-  const std::string folder = projectFolder();
-  rootGroup->includePaths.reserve(rootGroup->includePaths.size() + 1 +
-                                  std::count(value.begin(), value.end(), ';'));
+  const std::string_view value = unquoteInPlace(text, text.find(key) + key.size(), text.size());
+  const FileList::Folder folder = std::make_shared<const std::string>(projectFolder());
+  paths.reserve(paths.size() + 1 + std::count(value.begin(), value.end(), ';'));
   std::size_t start = 0;
   for (bool more = true; more; ) {
     const std::size_t end = std::min(value.find(';', start), value.size());
-    std::string item(value.substr(start, end - start));
+    std::string_view item = value.substr(start, end - start);
     more = end < value.size();
     start = end + 1;
     const bool relative = !contains(item, ":");
-    if (relative)
-      item = folder + "\\" + item;
     // A second CR before the line end stays in the line; drop it here.
     if (contains(item, "\r"))
-      item.pop_back();
-    if (relative)
-      build.relativeIncludes.push_back(
-          RelativeInclude{rootGroup->includePaths.size(), item.substr(folder.size() + 1)});
-    rootGroup->includePaths.push_back(item);
+      item.remove_suffix(1);
+    if (!relative) {
+      paths.addKept(item);
+      continue;
+    }
+    build.relativeIncludes.push_back(RelativeInclude{paths.size(), std::string(item)});
+    paths.addKept(folder, item);
   }
 }
 
@@ -136,5 +140,5 @@ void MplabProjectParser::addSwitchDefinition(const std::string& definition,
 
 // Joined as "dir_inc=" items are: relative unless it holds ":".
 void MplabProjectParser::addSwitchIncludePath(const std::string& path) {
-  rootGroup->includePaths.push_back(contains(path, ":") ? path : projectFolder() + "\\" + path);
+  rootGroup->includePaths.add(contains(path, ":") ? path : projectFolder() + "\\" + path);
 }

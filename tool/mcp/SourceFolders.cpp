@@ -51,7 +51,7 @@ std::vector<std::string> sourceFolders(const ProjectGroup& root) {
 std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
                                               const std::vector<RelativeInclude>& relative) {
   std::vector<std::string> cleaned;
-  for (const std::string& path : root.includePaths)
+  for (const std::string& path : root.includePaths.paths())
     cleaned.push_back(cleanToolPath(path));
   const std::vector<std::string> folders = sourceFolders(root);
   std::vector<std::string> joins;

@@ -9,6 +9,13 @@ namespace {
 // A list's stretches grow to this; a longer part gets a stretch of its own.
 const std::size_t LongestStretch = 64 * 1024;
 
+// A part of 4 GiB or more is a path no host could hold.
+std::uint32_t partLength(std::string_view name) {
+  if (name.size() > UINT32_MAX)
+    throw std::bad_alloc();
+  return static_cast<std::uint32_t>(name.size());
+}
+
 }  // namespace
 
 FileList::FileList(std::initializer_list<std::string_view> paths) {
@@ -30,6 +37,19 @@ void FileList::add(std::string_view path) {
 void FileList::add(const Folder& folder, std::string_view name) {
   const std::uint32_t number = ownStore().folderNumber(folder);
   items.push_back(item(name, number));
+}
+
+LargeText& FileList::keep(LargeText text) {
+  return ownStore().keep(std::move(text));
+}
+
+void FileList::addKept(std::string_view path) {
+  items.push_back(keptItem(path, NoFolder));
+}
+
+void FileList::addKept(const Folder& folder, std::string_view name) {
+  const std::uint32_t number = ownStore().folderNumber(folder);
+  items.push_back(keptItem(name, number));
 }
 
 void FileList::replace(std::size_t index, std::string_view path) {
@@ -68,10 +88,12 @@ std::vector<std::string> FileList::paths() const {
 }
 
 FileList::Item FileList::item(std::string_view name, std::uint32_t folder) {
-  // A part of 4 GiB or more is a path no host could hold.
-  if (name.size() > UINT32_MAX)
-    throw std::bad_alloc();
-  return Item{copy(name), static_cast<std::uint32_t>(name.size()), folder};
+  const std::uint32_t length = partLength(name);
+  return Item{copy(name), length, folder};
+}
+
+FileList::Item FileList::keptItem(std::string_view name, std::uint32_t folder) {
+  return Item{name.data(), partLength(name), folder};
 }
 
 // A list made empty gets a store of its own with its first file.

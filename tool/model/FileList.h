@@ -12,10 +12,11 @@
 #include "model/LargeAllocator.h"
 #include "model/PathStore.h"
 
-// A group's files, in order. A path is kept as a folder shared with other
-// files and a part of its own, which lies in the memory of a PathStore
-// that the lists of one project share. Each list copies its parts into
-// stretches of that memory of its own, so its paths lie together.
+// A list of paths in order: a group's files or its include folders. A path
+// is kept as a folder shared with other paths and a part of its own, which
+// lies in the memory of a PathStore that the lists of one project share.
+// Each list copies its parts into stretches of that memory of its own, so
+// its paths lie together.
 class FileList {
 public:
   using Folder = PathStore::Folder;
@@ -34,6 +35,12 @@ public:
   void add(std::string_view path);
   // Adds the path `folder` + "\" + `name`, sharing `folder`.
   void add(const Folder& folder, std::string_view name);
+  // Keeps `text` in the list's store for `addKept`, which adds a path
+  // lying in kept text without copying it.
+  LargeText& keep(LargeText text);
+  void addKept(std::string_view path);
+  void addKept(const Folder& folder, std::string_view name);
+  void reserve(std::size_t count) { items.reserve(count); }
   // Replaces the path of file `index`.
   void replace(std::size_t index, std::string_view path);
   // Keeps only the files at the positions `order` names, in that order.
@@ -58,7 +65,9 @@ private:
   using Items = std::vector<Item, LargeAllocator<Item>>;
 
   PathStore& ownStore();
+  // A copied item, and one whose part lies in kept text.
   Item item(std::string_view name, std::uint32_t folder);
+  static Item keptItem(std::string_view name, std::uint32_t folder);
   const char* copy(std::string_view text);
 
   std::shared_ptr<PathStore> store;

@@ -26,6 +26,11 @@ char* PathStore::room(std::size_t size) {
   return given;
 }
 
+LargeText& PathStore::keep(LargeText text) {
+  texts.push_back(std::move(text));
+  return texts.back();
+}
+
 // Paths are added folder by folder, so only the last folder is compared.
 std::uint32_t PathStore::folderNumber(const Folder& folder) {
   if (folders.empty() || folders.back() != folder)

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
 
   // Room for `size` bytes, which stays for as long as the store.
   char* room(std::size_t size);
+  // Keeps `text` for as long as the store, so paths may lie in it: a
+  // generated line of include folders is not copied path by path.
+  LargeText& keep(LargeText text);
   // The number of `folder` in the store's table.
   std::uint32_t folderNumber(const Folder& folder);
   const std::string& folder(std::uint32_t number) const { return *folders[number]; }
@@ -36,6 +40,8 @@ private:
 
   std::vector<Folder> folders;
   std::vector<std::unique_ptr<char[], BlockRelease>> blocks;
+  // Never moved once kept: a short text lies inside its string.
+  std::deque<LargeText> texts;
   char* free = nullptr;
   std::size_t freeLeft = 0;
   std::size_t nextBlockSize = 4096;

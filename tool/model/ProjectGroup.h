@@ -28,7 +28,7 @@ public:
   std::string sourcePath;
   std::string name;
   FileList files;
-  std::vector<std::string> includePaths;
+  FileList includePaths;
   DefineTable defines;
   // Include folders MPLAB finds from the sources' own folders
   // (BuildDirIsSourceDir); written after the definitions.

@@ -5,15 +5,18 @@
 
 namespace {
 
-void mapTree(ProjectGroup& group, PathMap& map) {
-  std::string file;
-  for (std::size_t i = 0; i < group.files.size(); ++i) {
-    group.files.pathAt(i, file);
-    if (map.apply(file))
-      group.files.replace(i, file);
+void mapList(FileList& paths, PathMap& map) {
+  std::string path;
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    paths.pathAt(i, path);
+    if (map.apply(path))
+      paths.replace(i, path);
   }
-  for (std::string& path : group.includePaths)
-    map.apply(path);
+}
+
+void mapTree(ProjectGroup& group, PathMap& map) {
+  mapList(group.files, map);
+  mapList(group.includePaths, map);
   for (const auto& child : group.children)
     mapTree(*child, map);
 }

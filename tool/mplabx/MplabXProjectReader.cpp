@@ -274,8 +274,8 @@ CompileFlags MplabXProjectReader::sectionFlags(pugi::xml_node section,
 }
 
 void MplabXProjectReader::fillRootGroup(const CompileFlags& flags) {
-  root.includePaths.insert(root.includePaths.end(), flags.includePaths.begin(),
-                           flags.includePaths.end());
+  for (const std::string& path : flags.includePaths)
+    root.includePaths.add(path);
   std::string name;
   std::string value;
   for (const std::string& definition : flags.definitions) {

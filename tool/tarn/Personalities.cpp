@@ -109,8 +109,11 @@ void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const st
   TextFileWriter file(path, plan.outputs());
   // Every line is built in this one buffer.
   std::string line;
-  for (const std::string& includePath : group.includePaths)
+  std::string includePath;
+  for (std::size_t i = 0; i < group.includePaths.size(); ++i) {
+    group.includePaths.pathAt(i, includePath);
     file.writeLine(line.assign("-i \"").append(includePath).append("\""));
+  }
   for (const Define& define : group.defines) {
     line.assign("-d \"").append(define.name);
     if (!define.value.empty())

@@ -48,4 +48,18 @@ TEST(FileList, ListsSharingAStoreKeepTheirOwnPaths) {
   // A list made empty gets a store of its own.
   const FileList own = {"a.c", "", "C:\\b.c"};
   EXPECT_EQ(own.paths(), (Strings{"a.c", "", "C:\\b.c"}));
+
+  // Paths lying in kept texts, short ones held inside their strings among
+  // them, stay where they were kept while more texts come.
+  FileList kept;
+  Strings expectKept;
+  for (const std::string& text : Strings{"inc", std::string(5000, 'k'), "x"}) {
+    const std::string_view held = kept.keep(LargeText(text));
+    kept.addKept(held);
+    kept.addKept(source, held.substr(1));
+    expectKept.insert(expectKept.end(), {text, "C:\\src\\" + text.substr(1)});
+  }
+  kept.add("copied");
+  expectKept.push_back("copied");
+  EXPECT_EQ(kept.paths(), expectKept);
 }

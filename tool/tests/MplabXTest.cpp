@@ -179,7 +179,7 @@ TEST(MplabXReader, SettingsGoToTheRootAndEachFileGetsItsOwnFlags) {
   ProjectGroup& root = project.root();
   const Strings includes{project.path("global"), project.path("..\\inc"), project.path("..\\lib"),
                          project.path(".\\sw")};
-  EXPECT_EQ(root.includePaths, includes);
+  EXPECT_EQ(root.includePaths.paths(), includes);
   EXPECT_EQ(root.defines, (DefineTable{
                               {"X", "1"}, {"INLINE", "static inline"}, {"FROM_SWITCH", ""}}));
   const FileFlagTable& flags = project.model.rules.fileFlags;

@@ -8,27 +8,27 @@ using Defines = DefineTable;
 TEST(ToolSettings, IncludePathsResolveAgainstTheProjectFolder) {
   ParsedProject project(lfLines({"dir_src=elsewhere", "dir_inc=C:\\mcc\\h;inc;..\\common"}));
   const std::string folder = project.dir.toolPath();
-  EXPECT_EQ(project.root().includePaths,
+  EXPECT_EQ(project.root().includePaths.paths(),
             (Paths{"C:\\mcc\\h", folder + "\\inc", folder + "\\..\\common"}));
 }
 
 TEST(ToolSettings, EmptyIncludeItemsBecomeTheProjectFolder) {
   ParsedProject project(lfLines({"dir_inc=", "dir_inc=a;"}));
   const std::string folder = project.dir.toolPath();
-  EXPECT_EQ(project.root().includePaths,
+  EXPECT_EQ(project.root().includePaths.paths(),
             (Paths{folder + "\\", folder + "\\a", folder + "\\"}));
 }
 
 TEST(ToolSettings, IncludeQuotesAreTrimmedBeforeEntitiesAreReplaced) {
   ParsedProject project(lfLines({"dir_inc=\"C:\\a\";\"C:\\b\";\"C:\\c\"",
                                  "dir_inc=&quot;C:\\d&quot;"}));
-  EXPECT_EQ(project.root().includePaths,
+  EXPECT_EQ(project.root().includePaths.paths(),
             (Paths{"C:\\a\"", "\"C:\\b\"", "\"C:\\c", "\"C:\\d\""}));
 }
 
 TEST(ToolSettings, IncludeItemLosesALeftoverCarriageReturn) {
   ParsedProject project("dir_inc=C:\\a;C:\\b\r\r\n");
-  EXPECT_EQ(project.root().includePaths, (Paths{"C:\\a", "C:\\b"}));
+  EXPECT_EQ(project.root().includePaths.paths(), (Paths{"C:\\a", "C:\\b"}));
 }
 
 TEST(ToolSettings, DefinesComeFromTheFirstD1ValueOfToolSettingLines) {
@@ -77,11 +77,11 @@ TEST(ToolSettings, SwitchesAreReadOnlyWhenAskedFor) {
       lfLines({"dir_inc=C:\\inc", "TS{1}=-g -DPIC32=1 -Iextra -Os", "TS{1}_alt=yes"});
   ParsedProject without(text);
   EXPECT_TRUE(without.root().defines.empty());
-  EXPECT_EQ(without.root().includePaths, (Paths{"C:\\inc"}));
+  EXPECT_EQ(without.root().includePaths.paths(), (Paths{"C:\\inc"}));
 
   ParsedProject with = withSwitches(text);
   EXPECT_EQ(with.root().defines, (Defines{{"PIC32", "1"}}));
-  EXPECT_EQ(with.root().includePaths, (Paths{"C:\\inc", with.dir.toolPath() + "\\extra"}));
+  EXPECT_EQ(with.root().includePaths.paths(), (Paths{"C:\\inc", with.dir.toolPath() + "\\extra"}));
 }
 
 TEST(ToolSettings, SwitchesMergeWithD1AndDirIncInFileOrder) {
@@ -91,7 +91,7 @@ TEST(ToolSettings, SwitchesMergeWithD1AndDirIncInFileOrder) {
        "dir_inc=last", "TS{3}=D1=C"}));
   const std::string folder = project.dir.toolPath();
   // Include paths keep the order in which the file lists them.
-  EXPECT_EQ(project.root().includePaths,
+  EXPECT_EQ(project.root().includePaths.paths(),
             (Paths{folder + "\\first", "C:\\second", "C:\\My Files\\inc", folder + "\\..\\common",
                    folder + "\\last"}));
   // A later definition replaces an earlier one of the same name, whichever

@@ -62,7 +62,7 @@ using Paths = std::vector<std::string>;
 TEST(Writer, ChildrenUseTheNearestOwnAnalyserFile) {
   WrittenTree tree;
   ProjectGroup& root = tree.root();
-  root.includePaths.push_back("C:\\inc");
+  root.includePaths.add("C:\\inc");
   ProjectGroup& child = tree.add(root, "child");
   tree.add(child, "grandchild");
 
@@ -94,7 +94,7 @@ TEST(Writer, GrandchildrenInheritTheOwnFileWhenTheLookupMissesIt) {
   ProjectGroup& root = tree.root();
   tree.add(root, "a");
   ProjectGroup& parent = tree.add(root, "a/b\\c");
-  parent.includePaths.push_back("C:\\inc");
+  parent.includePaths.add("C:\\inc");
   tree.add(parent, "g");
 
   const std::string shared = tree.dir.toolPath("out\\person\\demo.p_a");
@@ -150,7 +150,7 @@ TEST(Writer, TheProjectFileIsOnDiskBeforeEachFolderAndFile) {
     SCOPED_TRACE(c.failing);
     WrittenTree tree;
     ProjectGroup& root = tree.root();
-    root.includePaths.push_back("C:\\inc");
+    root.includePaths.add("C:\\inc");
     root.files = {"C:\\src\\main.c"};
     for (const std::string name : {"a", "b"}) {
       ProjectGroup& child = tree.add(root, name);
