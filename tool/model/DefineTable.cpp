@@ -62,6 +62,9 @@ LargeText& DefineTable::keep(LargeText text) {
 // Sorted stably with buffers of its own: the library's stable sort and
 // merge take theirs past the allocator every allocation goes through.
 void DefineTable::addAll(DefineList& batch) {
+  // Nothing to merge: the table is not copied for an empty batch.
+  if (batch.empty())
+    return;
   if (!std::is_sorted(batch.begin(), batch.end(), byName))
     batch = sortedByName(batch);
   if (entries.empty()) {
