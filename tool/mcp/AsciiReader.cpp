@@ -1,5 +1,6 @@
 #include "mcp/AsciiReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "io/Errors.h"
@@ -12,7 +13,8 @@ AsciiReader::AsciiReader(std::size_t blockSize)
       inputEnded(true),
       blockSize(blockSize > 0 ? blockSize : 1),
       begin(0),
-      end(0) {}
+      end(0),
+      unread(0) {}
 
 AsciiReader::~AsciiReader() {
   close();
@@ -24,6 +26,7 @@ void AsciiReader::open(const std::string& path) {
   if (input == nullptr)
     throw AsciiReaderError(AsciiReaderError::CannotOpen, platform::lastFailure());
   block.resize(blockSize);
+  unread = platform::fileSize(input);
   begin = end = 0;
   exhausted = false;
   inputEnded = false;
@@ -52,8 +55,11 @@ bool AsciiReader::readLine(std::string_view& line) {
   return true;
 }
 
+// A gathered line is handed over unless its room is mostly unused: a kept
+// line holds no more than twice its size.
 LargeText AsciiReader::takeLine(std::string_view line) {
-  if (!gathered.empty() && line.data() == gathered.data()) {
+  if (!gathered.empty() && line.data() == gathered.data() &&
+      gathered.capacity() / 2 <= line.size()) {
     gathered.resize(line.size());
     return std::move(gathered);
   }
@@ -69,6 +75,8 @@ bool AsciiReader::gatherLine(std::string_view& line) {
     const std::size_t available = end - begin;
     const void* lineFeed = std::memchr(start, '\n', available);
     if (lineFeed == nullptr) {
+      if (available == block.size())
+        makeRoomForLongLine();
       gathered.append(start, available);
       begin = end;
       continue;
@@ -89,6 +97,17 @@ bool AsciiReader::gatherLine(std::string_view& line) {
   return delivered;
 }
 
+// A line spanning a whole block may be a generated value of megabytes: it
+// gets room for the rest of the file at once, as copying it at each
+// doubling would cost more than the line itself. Should the file grow as
+// it is read, the room still doubles.
+void AsciiReader::makeRoomForLongLine() {
+  const std::uint64_t most =
+      std::max<std::uint64_t>(gathered.size() + block.size() + unread, 2 * gathered.capacity());
+  if (gathered.capacity() < gathered.size() + block.size() && most < gathered.max_size())
+    gathered.reserve(static_cast<std::size_t>(most));
+}
+
 bool AsciiReader::fill() {
   begin = end = 0;
   if (inputEnded)
@@ -100,6 +119,7 @@ bool AsciiReader::fill() {
     throw AsciiReaderError(AsciiReaderError::ReadFailed, platform::lastFailure());
   if (got < block.size())
     inputEnded = true;
+  unread -= std::min<std::uint64_t>(unread, got);
   end = got;
   const void* mark = std::memchr(block.data(), EndOfTextFile, got);
   if (mark != nullptr) {

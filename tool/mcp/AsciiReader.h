@@ -2,6 +2,7 @@
 #define QUILLBROOK_ASCIIREADER_H
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -38,6 +39,7 @@ public:
   void close();
 
 private:
+  void makeRoomForLongLine();
   // Reads the next block into `block`; false when no byte is left.
   bool fill();
   // The line from `begin` on, gathered across blocks into `gathered`.
@@ -55,6 +57,9 @@ private:
   std::size_t end;
   // A line that spans blocks.
   LargeText gathered;
+  // The bytes of the file not yet read into `block`, as far as known: a
+  // long line is given room for at most these at once, not grown by copies.
+  std::uint64_t unread;
 };
 
 #endif

@@ -89,10 +89,7 @@ void MplabProjectParser::readDefines(LargeText& line) {
   const std::string_view value =
       unquoteInPlace(text, start, space == LargeText::npos ? text.size() : space);
   DefineList batch;
-  std::size_t items = 1;
-  for (std::size_t comma = value.find(','); comma != std::string_view::npos;
-       comma = value.find(',', comma + 1))
-    ++items;
+  const std::size_t items = 1 + std::count(value.begin(), value.end(), ',');
   batch.reserve(items);
   std::size_t itemStart = 0;
   for (std::size_t i = 0; i < items; ++i) {

@@ -109,6 +109,9 @@ std::FILE* openForReading(const std::string& path);
 std::FILE* openForWriting(const std::string& path, FileIdentity& identity);
 bool truncateFile(std::FILE* file);
 
+// The size of a file opened by openForReading; 0 when the host cannot say.
+std::uint64_t fileSize(std::FILE* file);
+
 // Reads up to `size` bytes of a file opened by openForReading; `size`
 // becomes the number read. False on a read error (not at the file's end).
 bool readFile(std::FILE* file, char* buffer, std::size_t& size);

@@ -380,6 +380,13 @@ std::FILE* openForReading(const std::string& path) {
   return streamOrClose(fd, error, "rb");
 }
 
+std::uint64_t fileSize(std::FILE* file) {
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0)
+    return 0;
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
 std::FILE* openForWriting(const std::string& path, FileIdentity& identity) {
   if (refused(HostCall::OpenForWriting, path))
     return nullptr;

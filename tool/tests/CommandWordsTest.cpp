@@ -66,7 +66,10 @@ std::vector<Found> switchesIn(const std::string& text) {
 TEST(CompilerSwitches, DroppingWordsNoSwitchUsesChangesNothing) {
   for (const char* text :
        {"-D -Dx y", "-D", "x -I", "-I -I", "ab -D\"\" v", "\"-\"D x", "-\\\"D x", "D1=A,B -DC",
-        "-D \"a b\" c", "-Dx$(y) -Iz", "- D -", "\"\" -D \"\" q", "-DA\\\\\"b c\" d"})
+        "-D \"a b\" c", "-Dx$(y) -Iz", "- D -", "\"\" -D \"\" q", "-DA\\\\\"b c\" d",
+        // Dropped words whose quotes hide blanks, or are escaped.
+        "ab\\\"c d\" -Dz", "xy\\\\\"c d\" -Dz", "q\"a b\"\\ -Dv", "zz\"\"\" -Dq\" -Dw",
+        "\\\\\"-Dq x\" -Dy"})
     switchesIn(text);
 }
 

@@ -1,5 +1,7 @@
 #include "text/CommandWords.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isBlank(char c) {
@@ -21,7 +23,9 @@ public:
   std::vector<std::string> split() {
     while (at < text.size()) {
       const char c = text[at];
-      if (isBlank(c) && !quoted) {
+      if (dropped && !(isBlank(c) && !quoted)) {
+        skipDropped();
+      } else if (isBlank(c) && !quoted) {
         endWord();
         ++at;
       } else if (c == '\\') {
@@ -56,6 +60,44 @@ private:
     word.clear();
     inWord = false;
     dropped = false;
+  }
+
+  // A dropped word (a "D1=" value of megabytes may be one) is only looked
+  // through for where it ends: a blank outside quotes. A quote still
+  // toggles quoting unless an odd run of backslashes escapes it.
+  void skipDropped() {
+    const std::size_t from = at;
+    while (at < text.size()) {
+      const std::size_t stop = quoted ? text.find('"', at) : nextBlankOrQuote(at);
+      if (stop == std::string_view::npos) {
+        at = text.size();
+        return;
+      }
+      at = stop;
+      if (text[stop] != '"')
+        return;
+      std::size_t run = 0;
+      while (stop - run > from && text[stop - run - 1] == '\\')
+        ++run;
+      if (run % 2 == 0)
+        quoted = !quoted;
+      ++at;
+    }
+  }
+
+  // Looked for a window at a time, each byte with memchr: far faster on a
+  // word of megabytes than testing every byte for four values.
+  std::size_t nextBlankOrQuote(std::size_t from) const {
+    const std::size_t window = 4096;
+    for (std::size_t start = from; start < text.size(); start += window) {
+      std::string_view rest = text.substr(start, window);
+      const std::size_t windowSize = rest.size();
+      for (char stop : {' ', '\t', '\r', '"'})
+        rest = rest.substr(0, std::min(rest.find(stop), rest.size()));
+      if (rest.size() < windowSize)
+        return start + rest.size();
+    }
+    return std::string_view::npos;
   }
 
   void take(std::string_view piece, std::size_t consumed) {

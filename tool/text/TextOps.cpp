@@ -71,6 +71,9 @@ std::size_t collapseAll(char* text, std::size_t size, std::string_view pattern, 
   std::size_t written = 0;
   std::size_t copied = 0;
   std::size_t at = view.find(pattern);
+  // Most texts hold no pattern: they are left as they are, not moved.
+  if (at == std::string_view::npos)
+    return size;
   while (at != std::string_view::npos) {
     // Moved left: `written` never passes `copied`.
     std::memmove(text + written, text + copied, at - copied);
