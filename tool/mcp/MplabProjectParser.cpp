@@ -127,6 +127,9 @@ void MplabProjectParser::assignKey(std::string_view key, std::string_view folder
 }
 
 void MplabProjectParser::readFileInfo() {
+  // A folder gets at most a path per entry: room for them all at once.
+  for (MplabFolder& folder : folders)
+    folder.paths.reserve(folder.entries.size());
   std::string_view line;
   std::string_view key;
   std::string_view path;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -30,13 +31,28 @@ FileList::FileList(const std::vector<std::string>& paths) {
 
 FileList::FileList(std::shared_ptr<PathStore> store) : store(std::move(store)) {}
 
+FileList::FileList(FileList&& other) noexcept {
+  *this = std::move(other);
+}
+
+FileList& FileList::operator=(FileList&& other) noexcept {
+  store = std::move(other.store);
+  items = std::exchange(other.items, nullptr);
+  count = std::exchange(other.count, 0);
+  capacity = std::exchange(other.capacity, 0);
+  stretch = std::exchange(other.stretch, nullptr);
+  stretchLeft = std::exchange(other.stretchLeft, 0);
+  nextStretch = std::exchange(other.nextStretch, 256);
+  return *this;
+}
+
 void FileList::add(std::string_view path) {
-  items.push_back(item(path, NoFolder));
+  push(item(path, NoFolder));
 }
 
 void FileList::add(const Folder& folder, std::string_view name) {
   const std::uint32_t number = ownStore().folderNumber(folder);
-  items.push_back(item(name, number));
+  push(item(name, number));
 }
 
 LargeText& FileList::keep(LargeText text) {
@@ -44,12 +60,12 @@ LargeText& FileList::keep(LargeText text) {
 }
 
 void FileList::addKept(std::string_view path) {
-  items.push_back(keptItem(path, NoFolder));
+  push(keptItem(path, NoFolder));
 }
 
 void FileList::addKept(const Folder& folder, std::string_view name) {
   const std::uint32_t number = ownStore().folderNumber(folder);
-  items.push_back(keptItem(name, number));
+  push(keptItem(name, number));
 }
 
 void FileList::replace(std::size_t index, std::string_view path) {
@@ -57,11 +73,20 @@ void FileList::replace(std::size_t index, std::string_view path) {
 }
 
 void FileList::select(const std::vector<std::uint32_t>& order) {
-  Items selected;
-  selected.reserve(order.size());
+  // Most often the files stay in their order: nothing is copied then.
+  std::size_t kept = 0;
+  while (kept < order.size() && order[kept] == kept)
+    ++kept;
+  if (kept == order.size()) {
+    count = kept;
+    return;
+  }
+  Item* const all = items;
+  items = nullptr;
+  count = capacity = 0;
+  reserve(order.size());
   for (std::uint32_t index : order)
-    selected.push_back(items[index]);
-  items = std::move(selected);
+    push(all[index]);
 }
 
 void FileList::pathAt(std::size_t index, std::string& path) const {
@@ -82,7 +107,7 @@ std::string FileList::operator[](std::size_t index) const {
 
 std::vector<std::string> FileList::paths() const {
   std::vector<std::string> all;
-  for (std::size_t i = 0; i < items.size(); ++i)
+  for (std::size_t i = 0; i < count; ++i)
     all.push_back((*this)[i]);
   return all;
 }
@@ -94,6 +119,31 @@ FileList::Item FileList::item(std::string_view name, std::uint32_t folder) {
 
 FileList::Item FileList::keptItem(std::string_view name, std::uint32_t folder) {
   return Item{name.data(), partLength(name), folder};
+}
+
+void FileList::reserve(std::size_t size) {
+  if (size > capacity)
+    moveItems(size);
+}
+
+void FileList::push(const Item& item) {
+  if (count == capacity)
+    moveItems(std::max<std::size_t>(2 * capacity, 8));
+  new (items + count) Item(item);
+  ++count;
+}
+
+// What was left behind stays in the store unused: a list grows by
+// doubling, so at most as much as the list holds.
+void FileList::moveItems(std::size_t size) {
+  if (size > SIZE_MAX / sizeof(Item))
+    throw std::bad_alloc();
+  Item* const moved =
+      reinterpret_cast<Item*>(ownStore().room(size * sizeof(Item), alignof(Item)));
+  if (count > 0)
+    std::memcpy(moved, items, count * sizeof(Item));
+  items = moved;
+  capacity = size;
 }
 
 // A list made empty gets a store of its own with its first file.

@@ -26,8 +26,8 @@ public:
   FileList(const std::vector<std::string>& paths);
   explicit FileList(std::shared_ptr<PathStore> store);
 
-  FileList(FileList&&) = default;
-  FileList& operator=(FileList&&) = default;
+  FileList(FileList&& other) noexcept;
+  FileList& operator=(FileList&& other) noexcept;
   FileList(const FileList&) = delete;
   FileList& operator=(const FileList&) = delete;
 
@@ -40,14 +40,14 @@ public:
   LargeText& keep(LargeText text);
   void addKept(std::string_view path);
   void addKept(const Folder& folder, std::string_view name);
-  void reserve(std::size_t count) { items.reserve(count); }
+  void reserve(std::size_t count);
   // Replaces the path of file `index`.
   void replace(std::size_t index, std::string_view path);
   // Keeps only the files at the positions `order` names, in that order.
   void select(const std::vector<std::uint32_t>& order);
 
-  bool empty() const { return items.empty(); }
-  std::size_t size() const { return items.size(); }
+  bool empty() const { return count == 0; }
+  std::size_t size() const { return count; }
   // The path of file `index`, built in `path` so its memory is reused.
   void pathAt(std::size_t index, std::string& path) const;
   std::string operator[](std::size_t index) const;
@@ -62,16 +62,23 @@ private:
     std::uint32_t length;
     std::uint32_t folder;
   };
-  using Items = std::vector<Item, LargeAllocator<Item>>;
 
   PathStore& ownStore();
   // A copied item, and one whose part lies in kept text.
   Item item(std::string_view name, std::uint32_t folder);
   static Item keptItem(std::string_view name, std::uint32_t folder);
   const char* copy(std::string_view text);
+  void push(const Item& item);
+  // Moves the items to room for `size` of them in the store.
+  void moveItems(std::size_t size);
 
   std::shared_ptr<PathStore> store;
-  Items items;
+  // The items lie in the store too: a list reserved for its files takes
+  // them in one piece, and the lists of a large project share the store's
+  // large pages rather than each growing an array of its own.
+  Item* items = nullptr;
+  std::size_t count = 0;
+  std::size_t capacity = 0;
   // The stretch of the store's memory this list copies into next.
   char* stretch = nullptr;
   std::size_t stretchLeft = 0;

@@ -9,8 +9,11 @@ const std::size_t LargestBlock = platform::LargePageSize;
 
 }  // namespace
 
-char* PathStore::room(std::size_t size) {
-  if (size > freeLeft) {
+// A new block is aligned for anything, so it needs no padding.
+char* PathStore::room(std::size_t size, std::size_t alignment) {
+  const std::size_t padding =
+      (alignment - reinterpret_cast<std::uintptr_t>(free) % alignment) % alignment;
+  if (size > freeLeft || padding > freeLeft - size) {
     const std::size_t blockSize = std::max(size, nextBlockSize);
     // Not zeroed: only what is stored is ever read.
     std::unique_ptr<char[], BlockRelease> block(LargeAllocator<char>().allocate(blockSize),
@@ -19,6 +22,9 @@ char* PathStore::room(std::size_t size) {
     free = blocks.back().get();
     freeLeft = blockSize;
     nextBlockSize = std::min(2 * nextBlockSize, LargestBlock);
+  } else {
+    free += padding;
+    freeLeft -= padding;
   }
   char* given = free;
   free += size;

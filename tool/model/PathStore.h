@@ -23,8 +23,9 @@ public:
   PathStore(const PathStore&) = delete;
   PathStore& operator=(const PathStore&) = delete;
 
-  // Room for `size` bytes, which stays for as long as the store.
-  char* room(std::size_t size);
+  // Room for `size` bytes at a multiple of `alignment`, which stays for as
+  // long as the store.
+  char* room(std::size_t size, std::size_t alignment = 1);
   // Keeps `text` for as long as the store, so paths may lie in it: a
   // generated line of include folders is not copied path by path.
   LargeText& keep(LargeText text);
