@@ -9,18 +9,24 @@
 
 namespace {
 
-// Every line the reader delivers for a file holding `bytes`.
+// Every line the reader delivers for a file holding `bytes`; with `taken`
+// as views each handed over by takeLine.
 std::vector<std::string> linesOf(const std::string& bytes,
-                                 std::size_t blockSize = AsciiReader::DefaultBlockSize) {
+                                 std::size_t blockSize = AsciiReader::DefaultBlockSize,
+                                 bool taken = false) {
   TempDir dir;
   writeBytes(dir.path() / "p.mcp", bytes);
   AsciiReader reader(blockSize);
   reader.open(dir.toolPath("p.mcp"));
   std::vector<std::string> lines;
   std::string line;
-  while (reader.readLine(line))
+  std::string_view view;
+  while (taken ? reader.readLine(view) : reader.readLine(line)) {
+    if (taken)
+      line.assign(std::string_view(reader.takeLine(view)));
     lines.push_back(line);
-  EXPECT_EQ(line, "");
+  }
+  EXPECT_EQ(taken ? std::string(view) : line, "");
   reader.close();
   return lines;
 }
@@ -57,10 +63,13 @@ TEST(AsciiReader, BlockEdgesChangeNoLine) {
       {"abc\n\x1Alost\n", {"abc"}},
       {"ab\r\x1A\n", {"ab\r"}},
       {"\n\n\r\n", {"", "", ""}},
+      {"long line, short line\nx\nanother long line\n", {"long line, short line", "x", "another long line"}},
   };
   for (const auto& [bytes, expected] : cases) {
-    for (std::size_t size = 1; size <= bytes.size() + 1; ++size)
+    for (std::size_t size = 1; size <= bytes.size() + 1; ++size) {
       EXPECT_EQ(linesOf(bytes, size), expected) << "block size " << size;
+      EXPECT_EQ(linesOf(bytes, size, true), expected) << "taken, block size " << size;
+    }
   }
 }
 
