@@ -103,6 +103,9 @@ void MplabProjectParser::readSubfolderList(std::string_view line) {
 }
 
 void MplabProjectParser::readFileSubfolders() {
+  // Folders may have been named since the last run of key lines.
+  lookupName.clear();
+  lookedUp = nullptr;
   std::string_view line;
   std::string_view key;
   std::string_view folderName;
@@ -114,11 +117,14 @@ void MplabProjectParser::readFileSubfolders() {
 }
 
 void MplabProjectParser::assignKey(std::string_view key, std::string_view folderName) {
-  lookupName.assign(folderName);
-  const auto named = foldersByName.find(lookupName);
-  if (named == foldersByName.end())
+  if (lookedUp == nullptr || folderName != lookupName) {
+    lookupName.assign(folderName);
+    const auto named = foldersByName.find(lookupName);
+    lookedUp = named == foldersByName.end() ? nullptr : &named->second;
+  }
+  if (lookedUp == nullptr)
     return;
-  for (std::size_t index : named->second) {
+  for (std::size_t index : *lookedUp) {
     MplabFolder& folder = folders[index];
     entryIndex.addKey(key, EntryRef{static_cast<std::uint32_t>(index),
                                     static_cast<std::uint32_t>(folder.entries.size())});

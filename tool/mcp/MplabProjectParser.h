@@ -90,8 +90,10 @@ private:
   // text they hold.
   std::unordered_map<std::string, std::vector<std::size_t>> foldersByName;
   EntryIndex entryIndex;
-  // Reused from line to line, so a key line allocates nothing.
+  // The last folder name looked up and the folders it names (null: none),
+  // reused while key lines name one folder, as they mostly do in a run.
   std::string lookupName;
+  const std::vector<std::size_t>* lookedUp = nullptr;
   std::vector<EntryRef> matches;
 };
 

@@ -103,8 +103,6 @@ private:
   void take(std::string_view piece, std::size_t consumed) {
     inWord = true;
     at += consumed;
-    if (dropped)
-      return;
     if (onlySwitchWords && !afterBareSwitch && word.size() < 2) {
       const std::string_view head = piece.substr(0, 2 - word.size());
       word += head;
@@ -129,11 +127,6 @@ private:
     while (at + run < text.size() && text[at + run] == '\\')
       ++run;
     const bool beforeQuote = at + run < text.size() && text[at + run] == '"';
-    if (dropped) {
-      // Nothing of a dropped word is kept, so no backslashes are made.
-      take(std::string_view(), beforeQuote && run % 2 == 1 ? run + 1 : run);
-      return;
-    }
     if (!beforeQuote) {
       take(std::string(run, '\\'), run);
       return;
