@@ -84,7 +84,10 @@ void appendJsonString(std::string& out, const std::string& text, std::string& fi
   out += '"';
   std::string::size_type start = 0;
   for (std::string::size_type i = 0; i < text.size(); ++i) {
-    const char* escape = escaped(static_cast<unsigned char>(text[i]));
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x20 && byte != '"' && byte != '\\')
+      continue;
+    const char* escape = escaped(byte);
     if (escape == nullptr)
       continue;
     out.append(text, start, i - start);
@@ -115,7 +118,14 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 }
 
 std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
-  std::string text = "  {\n    \"directory\": ";
+  std::string text;
+  appendCompileCommandJson(text, command, firstConverted);
+  return text;
+}
+
+void appendCompileCommandJson(std::string& text, const CompileCommand& command,
+                              std::string& firstConverted) {
+  text += "  {\n    \"directory\": ";
   appendJsonString(text, command.directory, firstConverted);
   text += ",\n    \"file\": ";
   appendJsonString(text, command.file, firstConverted);
@@ -125,7 +135,6 @@ std::string compileCommandJson(const CompileCommand& command, std::string& first
     appendJsonString(text, command.arguments[i], firstConverted);
   }
   text += command.arguments.empty() ? "]\n  }" : "\n    ]\n  }";
-  return text;
 }
 
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
@@ -146,11 +155,13 @@ void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourc
   printLine("  Creating Compilation Database - " + path);
   ArrayPunctuation punctuation;
   // Each entry is written as soon as it is made, so the database never has
-  // to fit in memory.
+  // to fit in memory; its text is built in one buffer, reused.
+  std::string entry;
   forEachCompileCommand(root, sourceProject, rules, [&](CompileCommand& command) {
     if (!tally.admit(command))
       return;
-    const std::string entry = compileCommandJson(command, firstConverted);
+    entry.clear();
+    appendCompileCommandJson(entry, command, firstConverted);
     out.writeBytes(punctuation.beforeEntry());
     out.writeBytes(entry);
   });

@@ -43,10 +43,14 @@ CompileCommand DatabaseEntries::entry(const std::string& file, const ProjectGrou
   const std::string path = databasePath(file);
   CompileCommand command{folderPath(rules.sourceDirBuilds ? sourceFolder : projectFolder), path,
                          {"cc"}};
-  if (rules.fileFlags.isUsed())
+  if (rules.fileFlags.isUsed()) {
     appendOwnFlags(file, command.arguments);
-  else
+  } else {
+    // Room for every argument at once: a project may define thousands.
+    command.arguments.reserve(3 + 2 * owner.includePaths.size() + macros.size() +
+                              owner.defines.size());
     appendGroupFlags(owner, sourceFolder, command.arguments);
+  }
   command.arguments.push_back("-c");
   command.arguments.push_back(path);
   return command;

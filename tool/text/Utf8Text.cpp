@@ -63,6 +63,9 @@ std::size_t sequenceLength(const std::string& text, std::size_t at) {
 
 bool isUtf8(const std::string& text) {
   std::size_t at = 0;
+  // Most texts are ASCII throughout: passed over a byte at a time.
+  while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+    ++at;
   while (at < text.size()) {
     const std::size_t length = sequenceLength(text, at);
     if (length == 0)
