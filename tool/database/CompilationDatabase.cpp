@@ -1,5 +1,7 @@
 #include "database/CompilationDatabase.h"
 
+#include <algorithm>
+
 #include "io/Console.h"
 #include "model/FileFlags.h"
 #include "model/ProjectGroup.h"
@@ -98,6 +100,49 @@ void appendJsonString(std::string& out, const std::string& text, std::string& fi
   out += '"';
 }
 
+// The JSON text of entries made one after another, built in one buffer.
+// The sources of one group share every argument but their path, which
+// comes last: the text of the shared ones is escaped once and reused for
+// as long as the next entry shares them too.
+class EntryText {
+public:
+  explicit EntryText(std::string& firstConverted) : firstConverted(firstConverted) {}
+
+  const std::string& of(const CompileCommand& command) {
+    const std::vector<std::string>& arguments = command.arguments;
+    text.assign("  {\n    \"directory\": ");
+    appendJsonString(text, command.directory, firstConverted);
+    text += ",\n    \"file\": ";
+    appendJsonString(text, command.file, firstConverted);
+    text += ",\n    \"arguments\": [";
+    if (arguments.empty())
+      return text += "]\n  }";
+    const auto last = arguments.end() - 1;
+    if (!sharedKnown || !std::equal(arguments.begin(), last, shared.begin(), shared.end())) {
+      shared.assign(arguments.begin(), last);
+      sharedText.clear();
+      for (const std::string& argument : shared)
+        appendArgument(sharedText, argument, sharedText.empty());
+      sharedKnown = true;
+    }
+    text += sharedText;
+    appendArgument(text, *last, shared.empty());
+    return text += "\n    ]\n  }";
+  }
+
+private:
+  void appendArgument(std::string& out, const std::string& argument, bool first) {
+    out += first ? "\n      " : ",\n      ";
+    appendJsonString(out, argument, firstConverted);
+  }
+
+  std::string& firstConverted;
+  std::vector<std::string> shared;
+  std::string sharedText;
+  bool sharedKnown = false;
+  std::string text;
+};
+
 }  // namespace
 
 void forEachCompileCommand(const ProjectGroup& root, const std::string& sourceProject,
@@ -118,31 +163,16 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 }
 
 std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
-  std::string text;
-  appendCompileCommandJson(text, command, firstConverted);
-  return text;
-}
-
-void appendCompileCommandJson(std::string& text, const CompileCommand& command,
-                              std::string& firstConverted) {
-  text += "  {\n    \"directory\": ";
-  appendJsonString(text, command.directory, firstConverted);
-  text += ",\n    \"file\": ";
-  appendJsonString(text, command.file, firstConverted);
-  text += ",\n    \"arguments\": [";
-  for (std::size_t i = 0; i < command.arguments.size(); ++i) {
-    text += i == 0 ? "\n      " : ",\n      ";
-    appendJsonString(text, command.arguments[i], firstConverted);
-  }
-  text += command.arguments.empty() ? "]\n  }" : "\n    ]\n  }";
+  return EntryText(firstConverted).of(command);
 }
 
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted) {
   ArrayPunctuation punctuation;
+  EntryText entry(firstConverted);
   std::string text;
   for (const CompileCommand& command : commands)
-    text += punctuation.beforeEntry() + compileCommandJson(command, firstConverted);
+    text += punctuation.beforeEntry() + entry.of(command);
   return text + punctuation.end();
 }
 
@@ -155,15 +185,13 @@ void writeCompilationDatabase(const ProjectGroup& root, const std::string& sourc
   printLine("  Creating Compilation Database - " + path);
   ArrayPunctuation punctuation;
   // Each entry is written as soon as it is made, so the database never has
-  // to fit in memory; its text is built in one buffer, reused.
-  std::string entry;
+  // to fit in memory.
+  EntryText entry(firstConverted);
   forEachCompileCommand(root, sourceProject, rules, [&](CompileCommand& command) {
     if (!tally.admit(command))
       return;
-    entry.clear();
-    appendCompileCommandJson(entry, command, firstConverted);
     out.writeBytes(punctuation.beforeEntry());
-    out.writeBytes(entry);
+    out.writeBytes(entry.of(command));
   });
   out.writeBytes(punctuation.end());
   out.close();

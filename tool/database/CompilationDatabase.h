@@ -36,9 +36,6 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
 // Windows-1252; `firstConverted` receives the first such string as
 // converted, and stays empty when every string was UTF-8 already.
 std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted);
-// The same, appended to `text`.
-void appendCompileCommandJson(std::string& text, const CompileCommand& command,
-                              std::string& firstConverted);
 
 // The whole database as JSON text, as writeCompilationDatabase writes it.
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,

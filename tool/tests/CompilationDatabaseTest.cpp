@@ -168,13 +168,19 @@ TEST(CompilationDatabase, WritesTheSourcesOnThisMachineAndWarnsOnceAboutEachOmis
 }
 
 // Written entry by entry, the file still reads as one indented dump of the
-// whole array would: empty, one entry and several.
+// whole array would: empty, one entry and several, sharing all arguments
+// but the last with the entry before or not, with one argument or none.
 TEST(CompilationDatabase, EntriesWrittenOneByOneMakeTheWholeArraysText) {
   const CompileCommand one{"C:\\w \xC3\xA9", "a.c",
                           {"cc", "-DX=\"1\"", "-DT=\t\x01\x1F\x7F\b\f\r\n\\", "-c", "a.c"}};
   const CompileCommand two{"C:\\w", "b.c", {"cc", "-c", "b.c"}};
+  const CompileCommand three{"C:\\w", "c.c", {"cc", "-c", "c.c"}};
+  const CompileCommand four{"C:\\w", "d.c", {"cc", "-DY", "-c", "d.c"}};
+  const CompileCommand five{"C:\\w", "e.c", {"e.c"}};
+  const CompileCommand six{"C:\\w", "f.c", {}};
   for (const std::vector<CompileCommand>& commands :
-       {std::vector<CompileCommand>{}, {one}, {one, two, one}}) {
+       {std::vector<CompileCommand>{}, {one}, {one, two, one},
+        {two, three, four, five, six, five, three}}) {
     SCOPED_TRACE(commands.size());
     nlohmann::ordered_json whole = nlohmann::ordered_json::array();
     for (const CompileCommand& command : commands)
