@@ -28,10 +28,12 @@ void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwne
                      DatabaseEntries& entries, const CompileCommandSink& sink) {
   const ProjectGroup& owner = group.hasSettings() ? group : settingsOwner;
   std::string file;
+  // One command, refilled for each source.
+  CompileCommand command;
   for (std::size_t i = 0; i < group.files.size(); ++i) {
     group.files.pathAt(i, file);
     if (isCompiledSource(file)) {
-      CompileCommand command = entries.entry(file, owner);
+      entries.fill(file, owner, command);
       sink(command);
     }
   }

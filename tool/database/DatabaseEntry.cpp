@@ -1,5 +1,7 @@
 #include "database/DatabaseEntry.h"
 
+#include <algorithm>
+
 #include "io/Console.h"
 #include "io/Errors.h"
 #include "database/DatabasePath.h"
@@ -24,6 +26,18 @@ bool missingOnHost(const std::string& hostPath) {
 
 }  // namespace
 
+std::string& ArgumentWriter::next() {
+  if (used == arguments.size())
+    arguments.emplace_back();
+  std::string& argument = arguments[used++];
+  argument.clear();
+  return argument;
+}
+
+void ArgumentWriter::finish() {
+  arguments.resize(used);
+}
+
 DatabaseEntries::DatabaseEntries(const ProjectGroup& root, const std::string& projectFolder,
                                  const DatabaseRules& rules)
     : root(root),
@@ -38,61 +52,58 @@ DatabaseEntries::DatabaseEntries(const ProjectGroup& root, const std::string& pr
   }
 }
 
-CompileCommand DatabaseEntries::entry(const std::string& file, const ProjectGroup& owner) {
+void DatabaseEntries::fill(const std::string& file, const ProjectGroup& owner,
+                           CompileCommand& command) {
   const std::string sourceFolder = folderOf(file);
-  const std::string path = databasePath(file);
-  CompileCommand command{folderPath(rules.sourceDirBuilds ? sourceFolder : projectFolder), path,
-                         {"cc"}};
-  if (rules.fileFlags.isUsed()) {
-    appendOwnFlags(file, command.arguments);
-  } else {
-    // Room for every argument at once: a project may define thousands.
-    command.arguments.reserve(3 + 2 * owner.includePaths.size() + macros.size() +
-                              owner.defines.size());
-    appendGroupFlags(owner, sourceFolder, command.arguments);
-  }
-  command.arguments.push_back("-c");
-  command.arguments.push_back(path);
-  return command;
+  command.file = databasePath(file);
+  command.directory = folderPath(rules.sourceDirBuilds ? sourceFolder : projectFolder);
+  ArgumentWriter arguments(command.arguments);
+  arguments.next() = "cc";
+  if (rules.fileFlags.isUsed())
+    writeOwnFlags(file, arguments);
+  else
+    writeGroupFlags(owner, sourceFolder, arguments);
+  arguments.next() = "-c";
+  arguments.next() = command.file;
+  arguments.finish();
 }
 
-void DatabaseEntries::appendGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
-                                       std::vector<std::string>& arguments) {
+void DatabaseEntries::writeGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
+                                      ArgumentWriter& arguments) {
   // Each path a separate argument after "-I", so a path with blanks
   // survives consumers that rebuild a command line from the list.
   for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
     if (&owner == &root && emptyIncludes.count(i) != 0)
       continue;
-    arguments.push_back("-I");
-    arguments.push_back(folderPath(includeFolder(owner, i, sourceFolder)));
+    arguments.next() = "-I";
+    arguments.next() = folderPath(includeFolder(owner, i, sourceFolder));
   }
   for (const std::string& macro : macros)
-    arguments.push_back("-D" + macro);
+    arguments.next().append("-D").append(macro);
   for (const auto& [name, value] : owner.defines) {
     // An empty name defines nothing, and a bare "-D" would take the next
     // argument for its name.
     if (name.empty())
       continue;
-    std::string argument = "-D";
-    argument.append(name);
+    std::string& argument = arguments.next();
+    argument.append("-D").append(name);
     if (!value.empty())
       argument.append("=").append(value);
-    arguments.push_back(std::move(argument));
   }
 }
 
 // The file's flags in the IDE's order; its definitions are already as the
 // compiler receives them.
-void DatabaseEntries::appendOwnFlags(const std::string& file, std::vector<std::string>& arguments) {
+void DatabaseEntries::writeOwnFlags(const std::string& file, ArgumentWriter& arguments) {
   const CompileFlags& flags = rules.fileFlags.flagsOf(file);
   for (const std::string& include : flags.includePaths) {
-    arguments.push_back("-I");
-    arguments.push_back(folderPath(include));
+    arguments.next() = "-I";
+    arguments.next() = folderPath(include);
   }
   for (const std::string& macro : macros)
-    arguments.push_back("-D" + macro);
+    arguments.next().append("-D").append(macro);
   for (const std::string& definition : flags.definitions)
-    arguments.push_back("-D" + definition);
+    arguments.next().append("-D").append(definition);
 }
 
 // Relative "dir_inc=" items start in the source's folder when sources
@@ -100,10 +111,13 @@ void DatabaseEntries::appendOwnFlags(const std::string& file, std::vector<std::s
 std::string DatabaseEntries::includeFolder(const ProjectGroup& owner, std::size_t index,
                                            const std::string& sourceFolder) const {
   if (&owner == &root && rules.sourceDirBuilds) {
-    for (const RelativeInclude& relative : rules.relativeIncludes) {
-      if (relative.index == index)
-        return sourceFolder + "\\" + relative.item;
-    }
+    // Listed in the order of includePaths: found without a scan per folder.
+    const std::vector<RelativeInclude>& relatives = rules.relativeIncludes;
+    const auto relative = std::lower_bound(
+        relatives.begin(), relatives.end(), index,
+        [](const RelativeInclude& one, std::size_t wanted) { return one.index < wanted; });
+    if (relative != relatives.end() && relative->index == index)
+      return sourceFolder + "\\" + relative->item;
   }
   return owner.includePaths[index];
 }

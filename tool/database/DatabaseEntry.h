@@ -21,6 +21,22 @@ struct CompileCommand {
   std::vector<std::string> arguments;
 };
 
+// Writes a command's arguments over those it held before, so that their
+// strings keep their memory from one entry to the next: a project may give
+// every source thousands of arguments.
+class ArgumentWriter {
+public:
+  explicit ArgumentWriter(std::vector<std::string>& arguments) : arguments(arguments) {}
+  // The next argument, empty, to be written.
+  std::string& next();
+  // Drops what is left of the arguments held before.
+  void finish();
+
+private:
+  std::vector<std::string>& arguments;
+  std::size_t used = 0;
+};
+
 // Makes the entries of one project's database.
 class DatabaseEntries {
 public:
@@ -28,15 +44,16 @@ public:
   DatabaseEntries(const ProjectGroup& root, const std::string& projectFolder,
                   const DatabaseRules& rules);
 
-  // The entry of `file`, with the include paths and definitions of
-  // `owner` (or of the file flag table, when used), the compiler's own
-  // macros before the project's definitions.
-  CompileCommand entry(const std::string& file, const ProjectGroup& owner);
+  // Writes over `command` (reusing its memory) the entry of `file`, with
+  // the include paths and definitions of `owner` (or of the file flag
+  // table, when used), the compiler's own macros before the project's
+  // definitions.
+  void fill(const std::string& file, const ProjectGroup& owner, CompileCommand& command);
 
 private:
-  void appendGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
-                        std::vector<std::string>& arguments);
-  void appendOwnFlags(const std::string& file, std::vector<std::string>& arguments);
+  void writeGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
+                       ArgumentWriter& arguments);
+  void writeOwnFlags(const std::string& file, ArgumentWriter& arguments);
   std::string includeFolder(const ProjectGroup& owner, std::size_t index,
                             const std::string& sourceFolder) const;
   // databasePath of a folder, looked up once: every entry names the same

@@ -24,7 +24,8 @@ struct DatabaseRules {
   // "BuildDirPolicy=BuildDirIsSourceDir": MPLAB compiles each source from
   // its own folder, so relative include folders start there.
   bool sourceDirBuilds = false;
-  // Places in the root group's includePaths of relative "dir_inc=" items.
+  // Places in the root group's includePaths of relative "dir_inc=" items,
+  // in that order.
   std::vector<RelativeInclude> relativeIncludes;
   // An MPLAB X project's own flags for each file, and the folder its
   // compiler runs in; unused for an .mcp.
