@@ -164,10 +164,6 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
   return commands;
 }
 
-std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted) {
-  return EntryText(firstConverted).of(command);
-}
-
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted) {
   ArrayPunctuation punctuation;

@@ -31,13 +31,11 @@ std::vector<CompileCommand> compileCommands(const ProjectGroup& root,
                                             const std::string& sourceProject,
                                             const DatabaseRules& rules = DatabaseRules());
 
-// One entry as it stands in the database's array, indented, without the
-// comma or line end between entries. A string that is not UTF-8 is taken as
-// Windows-1252; `firstConverted` receives the first such string as
-// converted, and stays empty when every string was UTF-8 already.
-std::string compileCommandJson(const CompileCommand& command, std::string& firstConverted);
-
-// The whole database as JSON text, as writeCompilationDatabase writes it.
+// The whole database as JSON text, as writeCompilationDatabase writes it:
+// each entry indented as in an indented dump of the array. A string that
+// is not UTF-8 is taken as Windows-1252; `firstConverted` receives the
+// first such string as converted, and stays empty when every string was
+// UTF-8 already.
 std::string compilationDatabaseJson(const std::vector<CompileCommand>& commands,
                                     std::string& firstConverted);
 
