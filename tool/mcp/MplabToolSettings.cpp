@@ -42,23 +42,18 @@ void MplabProjectParser::readIncludeDirs(LargeText& line) {
   const std::string_view value = unquoteInPlace(text, text.find(key) + key.size(), text.size());
   const FileList::Folder folder = std::make_shared<const std::string>(projectFolder());
   paths.reserve(paths.size() + 1 + std::count(value.begin(), value.end(), ';'));
-  std::size_t start = 0;
-  for (bool more = true; more; ) {
-    const std::size_t end = std::min(value.find(';', start), value.size());
-    std::string_view item = value.substr(start, end - start);
-    more = end < value.size();
-    start = end + 1;
+  forEachPiece(value, ';', [&](std::string_view item) {
     const bool relative = !contains(item, ":");
     // A second CR before the line end stays in the line; drop it here.
     if (contains(item, "\r"))
       item.remove_suffix(1);
     if (!relative) {
       paths.addKept(item);
-      continue;
+      return;
     }
     build.relativeIncludes.push_back(RelativeInclude{paths.size(), std::string(item)});
     paths.addKept(folder, item);
-  }
+  });
 }
 
 // The switches are taken from the line as written, before the definitions
@@ -89,22 +84,17 @@ void MplabProjectParser::readDefines(LargeText& line) {
   const std::string_view value =
       unquoteInPlace(text, start, space == LargeText::npos ? text.size() : space);
   DefineList batch;
-  const std::size_t items = 1 + std::count(value.begin(), value.end(), ',');
-  batch.reserve(items);
-  std::size_t itemStart = 0;
-  for (std::size_t i = 0; i < items; ++i) {
-    const std::size_t comma = std::min(value.find(',', itemStart), value.size());
-    const std::string_view item = value.substr(itemStart, comma - itemStart);
-    itemStart = comma + 1;
+  batch.reserve(1 + std::count(value.begin(), value.end(), ','));
+  forEachPiece(value, ',', [&](std::string_view item) {
     const std::string_view::size_type equals = item.find('=');
     if (equals == std::string_view::npos) {
       batch.push_back(Define{item, std::string_view()});
-      continue;
+      return;
     }
     char* itemValue = &text[static_cast<std::size_t>(item.data() - text.data()) + equals + 1];
     const std::size_t size = collapseAll(itemValue, item.size() - equals - 1, "%22", '"');
     batch.push_back(Define{item.substr(0, equals), std::string_view(itemValue, size)});
-  }
+  });
   rootGroup->defines.addAll(batch);
 }
 

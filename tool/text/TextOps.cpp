@@ -109,13 +109,6 @@ std::vector<std::string> splitAll(const std::string& text, char separator) {
 
 std::vector<std::string_view> splitViews(std::string_view text, char separator) {
   std::vector<std::string_view> pieces;
-  std::string_view::size_type start = 0;
-  std::string_view::size_type at = text.find(separator);
-  while (at != std::string_view::npos) {
-    pieces.push_back(text.substr(start, at - start));
-    start = at + 1;
-    at = text.find(separator, start);
-  }
-  pieces.push_back(text.substr(start));
+  forEachPiece(text, separator, [&pieces](std::string_view piece) { pieces.push_back(piece); });
   return pieces;
 }

@@ -49,8 +49,21 @@ std::string toUpperAscii(const std::string& text);
 // The text after the last "." of `file`, upper-cased; empty without a dot.
 std::string upperExtension(const std::string& file);
 
-// Cuts `text` at every `separator`; n separators give n + 1 pieces, empty
-// pieces included.
+// Hands `take` each piece of `text` cut at every `separator`, in order, as
+// a view into `text`; n separators give n + 1 pieces, empty pieces
+// included. Nothing is gathered: a value may hold a million pieces.
+template <typename Take>
+void forEachPiece(std::string_view text, char separator, Take&& take) {
+  std::string_view::size_type start = 0;
+  for (std::string_view::size_type at = text.find(separator); at != std::string_view::npos;
+       at = text.find(separator, start)) {
+    take(text.substr(start, at - start));
+    start = at + 1;
+  }
+  take(text.substr(start));
+}
+
+// Cuts `text` at every `separator`, as forEachPiece does.
 std::vector<std::string> splitAll(const std::string& text, char separator);
 // The same pieces as views into `text`, which must outlive them.
 std::vector<std::string_view> splitViews(std::string_view text, char separator);
