@@ -27,16 +27,14 @@ std::string projectFolder(const std::string& sourceProject) {
 void produceCommands(const ProjectGroup& group, const ProjectGroup& settingsOwner,
                      DatabaseEntries& entries, const CompileCommandSink& sink) {
   const ProjectGroup& owner = group.hasSettings() ? group : settingsOwner;
-  std::string file;
   // One command, refilled for each source.
   CompileCommand command;
-  for (std::size_t i = 0; i < group.files.size(); ++i) {
-    group.files.pathAt(i, file);
+  group.files.forEachPath([&](const std::string& file) {
     if (isCompiledSource(file)) {
       entries.fill(file, owner, command);
       sink(command);
     }
-  }
+  });
   for (const auto& child : group.children)
     produceCommands(*child, owner, entries, sink);
 }

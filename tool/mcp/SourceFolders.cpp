@@ -17,15 +17,13 @@ bool listed(const std::vector<std::string>& paths, const std::string& path) {
 
 void collectFolders(const ProjectGroup& group, std::vector<std::string>& folders,
                     std::unordered_set<std::string>& seen) {
-  std::string file;
-  for (std::size_t i = 0; i < group.files.size(); ++i) {
-    group.files.pathAt(i, file);
+  group.files.forEachPath([&](const std::string& file) {
     if (!isCompiledSource(file))
-      continue;
+      return;
     const std::string folder = folderOf(file);
     if (seen.insert(folder).second)
       folders.push_back(folder);
-  }
+  });
   for (const auto& child : group.children)
     collectFolders(*child, folders, seen);
 }
@@ -51,8 +49,8 @@ std::vector<std::string> sourceFolders(const ProjectGroup& root) {
 std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
                                               const std::vector<RelativeInclude>& relative) {
   std::vector<std::string> cleaned;
-  for (const std::string& path : root.includePaths.paths())
-    cleaned.push_back(cleanToolPath(path));
+  root.includePaths.forEachPath(
+      [&cleaned](const std::string& path) { cleaned.push_back(cleanToolPath(path)); });
   const std::vector<std::string> folders = sourceFolders(root);
   std::vector<std::string> joins;
   for (const RelativeInclude& include : relative) {

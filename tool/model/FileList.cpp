@@ -42,7 +42,7 @@ FileList& FileList::operator=(FileList&& other) noexcept {
   capacity = std::exchange(other.capacity, 0);
   stretch = std::exchange(other.stretch, nullptr);
   stretchLeft = std::exchange(other.stretchLeft, 0);
-  nextStretch = std::exchange(other.nextStretch, 256);
+  nextStretch = std::exchange(other.nextStretch, FirstStretch);
   return *this;
 }
 
@@ -107,8 +107,7 @@ std::string FileList::operator[](std::size_t index) const {
 
 std::vector<std::string> FileList::paths() const {
   std::vector<std::string> all;
-  for (std::size_t i = 0; i < count; ++i)
-    all.push_back((*this)[i]);
+  forEachPath([&all](const std::string& path) { all.push_back(path); });
   return all;
 }
 

@@ -50,12 +50,22 @@ public:
   std::size_t size() const { return count; }
   // The path of file `index`, built in `path` so its memory is reused.
   void pathAt(std::size_t index, std::string& path) const;
+  // Hands `visit` every path in order, each built in one reused string.
+  template <typename Visit>
+  void forEachPath(Visit&& visit) const {
+    std::string path;
+    for (std::size_t i = 0; i < count; ++i) {
+      pathAt(i, path);
+      visit(static_cast<const std::string&>(path));
+    }
+  }
   std::string operator[](std::size_t index) const;
   // Every path, as strings.
   std::vector<std::string> paths() const;
 
 private:
   static constexpr std::uint32_t NoFolder = UINT32_MAX;
+  static constexpr std::size_t FirstStretch = 256;
 
   struct Item {
     const char* name;
@@ -82,7 +92,7 @@ private:
   // The stretch of the store's memory this list copies into next.
   char* stretch = nullptr;
   std::size_t stretchLeft = 0;
-  std::size_t nextStretch = 256;
+  std::size_t nextStretch = FirstStretch;
 };
 
 #endif

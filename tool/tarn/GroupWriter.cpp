@@ -72,12 +72,10 @@ void GroupWriter::writeGroup(const ProjectGroup& group, TextFileWriter& out,
   const std::string childrenInherit = personalities.resolveAnalyserPersonality(
       group, out, relativePath, inheritedAnalyserPersonality, groupFolder);
   out.writeLine("CompPers=" + personalities.resolveCompilerPersonality(out));
-  std::string file;
-  for (std::size_t i = 0; i < group.files.size(); ++i) {
-    group.files.pathAt(i, file);
+  group.files.forEachPath([&out](const std::string& file) {
     if (!file.empty())
       out.writeLine(file);
-  }
+  });
   out.writeLine("EndContainedFilesMarker");
   writeChildren(group, out, relativePath, childrenInherit);
 }

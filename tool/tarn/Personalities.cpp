@@ -109,11 +109,9 @@ void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const st
   TextFileWriter file(path, plan.outputs());
   // Every line is built in this one buffer.
   std::string line;
-  std::string includePath;
-  for (std::size_t i = 0; i < group.includePaths.size(); ++i) {
-    group.includePaths.pathAt(i, includePath);
+  group.includePaths.forEachPath([&](const std::string& includePath) {
     file.writeLine(line.assign("-i \"").append(includePath).append("\""));
-  }
+  });
   for (const Define& define : group.defines) {
     line.assign("-d \"").append(define.name);
     if (!define.value.empty())
