@@ -32,13 +32,6 @@ void AsciiReader::open(const std::string& path) {
   inputEnded = false;
 }
 
-bool AsciiReader::readLine(std::string& line) {
-  std::string_view view;
-  const bool read = readLine(view);
-  line.assign(view);
-  return read;
-}
-
 bool AsciiReader::readLine(std::string_view& line) {
   line = std::string_view();
   if (exhausted)

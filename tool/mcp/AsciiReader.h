@@ -28,10 +28,9 @@ public:
   void open(const std::string& path);
   // The next line without its line end; false (and `line` empty) once the
   // input is exhausted, and on every call after that. Raises
-  // AsciiReaderError ReadFailed when a read fails part way.
-  bool readLine(std::string& line);
-  // The same, as a view that holds until the next call: into the block
-  // when the line lies within it, so most lines are never copied.
+  // AsciiReaderError ReadFailed when a read fails part way. The view holds
+  // until the next call: into the block when the line lies within it, so
+  // most lines are never copied.
   bool readLine(std::string_view& line);
   // The line `line` (the view the last call gave) as a string of its own;
   // a line gathered across blocks is handed over, not copied.

@@ -19,14 +19,14 @@ std::vector<std::string> linesOf(const std::string& bytes,
   AsciiReader reader(blockSize);
   reader.open(dir.toolPath("p.mcp"));
   std::vector<std::string> lines;
-  std::string line;
-  std::string_view view;
-  while (taken ? reader.readLine(view) : reader.readLine(line)) {
+  std::string_view line;
+  while (reader.readLine(line)) {
     if (taken)
-      line.assign(std::string_view(reader.takeLine(view)));
-    lines.push_back(line);
+      lines.emplace_back(std::string_view(reader.takeLine(line)));
+    else
+      lines.emplace_back(line);
   }
-  EXPECT_EQ(taken ? std::string(view) : line, "");
+  EXPECT_EQ(line, "");
   reader.close();
   return lines;
 }
@@ -78,7 +78,7 @@ TEST(AsciiReader, KeepsReturningFalseAfterTheEnd) {
   writeBytes(dir.path() / "p.mcp", "only");
   AsciiReader reader;
   reader.open(dir.toolPath("p.mcp"));
-  std::string line;
+  std::string_view line;
   EXPECT_TRUE(reader.readLine(line));
   EXPECT_EQ(line, "only");
   for (int i = 0; i < 3; ++i) {
@@ -98,7 +98,7 @@ TEST(AsciiReader, MissingFileOrFolderCannotBeOpened) {
     } catch (const AsciiReaderError& error) {
       EXPECT_EQ(error.code, 2);
     }
-    std::string line;
+    std::string_view line;
     EXPECT_FALSE(reader.readLine(line));
   }
 }

@@ -23,11 +23,11 @@ public:
   std::vector<std::string> split() {
     while (at < text.size()) {
       const char c = text[at];
-      if (dropped && !(isBlank(c) && !quoted)) {
-        skipDropped();
-      } else if (isBlank(c) && !quoted) {
+      if (isBlank(c) && !quoted) {
         endWord();
         ++at;
+      } else if (dropped) {
+        skipDropped();
       } else if (c == '\\') {
         takeBackslashes();
       } else if (c == '"') {
