@@ -97,15 +97,12 @@ bool MplabProjectParser::acceptsFile(std::string_view entry) const {
 
 void MplabProjectParser::readSubfolderList(std::string_view line) {
   for (const std::string_view name : splitViews(line.substr(14), ';')) {
-    foldersByName[std::string(name)].push_back(folders.size());
+    foldersByName.add(name, folders.size());
     folders.push_back(MplabFolder{std::string(name), {}, FileList(paths)});
   }
 }
 
 void MplabProjectParser::readFileSubfolders() {
-  // Folders may have been named since the last run of key lines.
-  lookupName.clear();
-  lookedUp = nullptr;
   std::string_view line;
   std::string_view key;
   std::string_view folderName;
@@ -117,14 +114,10 @@ void MplabProjectParser::readFileSubfolders() {
 }
 
 void MplabProjectParser::assignKey(std::string_view key, std::string_view folderName) {
-  if (lookedUp == nullptr || folderName != lookupName) {
-    lookupName.assign(folderName);
-    const auto named = foldersByName.find(lookupName);
-    lookedUp = named == foldersByName.end() ? nullptr : &named->second;
-  }
-  if (lookedUp == nullptr)
+  const std::vector<std::size_t>* named = foldersByName.find(folderName);
+  if (named == nullptr)
     return;
-  for (std::size_t index : *lookedUp) {
+  for (std::size_t index : *named) {
     MplabFolder& folder = folders[index];
     entryIndex.addKey(key, EntryRef{static_cast<std::uint32_t>(index),
                                     static_cast<std::uint32_t>(folder.entries.size())});

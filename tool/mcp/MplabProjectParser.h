@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "mcp/AsciiReader.h"
 #include "mcp/EntryIndex.h"
+#include "mcp/FolderNames.h"
 #include "mcp/MplabFolder.h"
 #include "mcp/McpCompiler.h"
 #include "model/DatabaseRules.h"
@@ -88,12 +88,8 @@ private:
   // Indexes over `folders`, so a large project is not matched entry by
   // entry for every line: folder positions by name, and entries by the
   // text they hold.
-  std::unordered_map<std::string, std::vector<std::size_t>> foldersByName;
+  FolderNames foldersByName;
   EntryIndex entryIndex;
-  // The last folder name looked up and the folders it names (null: none),
-  // reused while key lines name one folder, as they mostly do in a run.
-  std::string lookupName;
-  const std::vector<std::size_t>* lookedUp = nullptr;
   std::vector<EntryRef> matches;
 };
 
