@@ -30,6 +30,10 @@ TextFileWriter::~TextFileWriter() {
 
 void TextFileWriter::writeLine(const std::string& text) {
   buffer += text;
+  endLine();
+}
+
+void TextFileWriter::endLine() {
   buffer += "\r\n";
   if (buffer.size() >= BufferLimit)
     flush();

@@ -34,6 +34,13 @@ public:
 
   // Writes `text` and CR LF.
   void writeLine(const std::string& text);
+  // Writes what `write` appends to the string it is handed, and CR LF: a
+  // line put together from parts goes into the buffer as it is made.
+  template <typename Write>
+  void writeLineWith(Write&& write) {
+    write(buffer);
+    endLine();
+  }
   // Writes bytes exactly as given.
   void writeBytes(const std::string& bytes);
   // Hands what is buffered to the file and flushes it; nothing when the
@@ -43,6 +50,7 @@ public:
   void close();
 
 private:
+  void endLine();
   void writeOut(const std::string& bytes);
   void fail();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mcp/MplabFolder.h"
+#include "text/TextOps.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ const std::size_t MaxDigits = 9;
 bool keyNumber(std::string_view key, std::uint32_t& number, std::uint32_t& digits) {
   const std::string_view prefix = "file_";
   if (key.size() <= prefix.size() || key.size() > prefix.size() + MaxDigits ||
-      key.substr(0, prefix.size()) != prefix)
+      !startsWith(key, prefix))
     return false;
   number = 0;
   for (char c : key.substr(prefix.size())) {
@@ -68,11 +69,13 @@ void EntryIndex::take(std::string_view key, const std::vector<MplabFolder>& fold
                       std::vector<EntryRef>& found) {
   std::uint32_t number;
   std::uint32_t digits;
-  if (keyNumber(key, number, digits) && number < firstByNumber.size())
+  const bool numberedKey = keyNumber(key, number, digits);
+  if (numberedKey && number < firstByNumber.size())
     takeNumbered(number, digits, found);
   if (!otherKeys.empty())
     takeFrom(otherKeys, key, found);
-  if (mayEqualResolved(key)) {
+  // A numbered key holds neither ":" nor "\".
+  if (!numberedKey && mayEqualResolved(key)) {
     indexResolved(folders);
     takeFrom(resolvedTexts, key, found);
   }

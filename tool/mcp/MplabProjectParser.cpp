@@ -24,10 +24,17 @@ void splitKeyLine(std::string_view text, std::string_view& key, std::string_view
   value = text.substr(equals + 1);
 }
 
-// Whether `line` can hold one of the keys parse() looks for anywhere in it
-// ("dir_src=", "subfolder_src=", "[FILE_SUBFOLDERS]", "[FILE_INFO]", "TS{",
-// "dir_inc="): only if it holds the first byte of one. Most lines of a large
-// project hold none, and this one pass replaces six searches.
+// Whether a line goes on a run of key lines: it holds "file_", which a
+// line MPLAB wrote holds at its start.
+bool continuesKeyRun(std::string_view line) {
+  return startsWith(line, FileKeyMark) || contains(line, FileKeyMark);
+}
+
+// Whether `line` can hold one of the keys or section names parse() looks
+// for anywhere in it ("dir_src=", "subfolder_src=", "[FILE_SUBFOLDERS]",
+// "[FILE_INFO]", "TS{", "dir_inc=", "[HEADER]", "[PATH_INFO]"): only if it
+// holds the first byte of one. Most lines of a large project hold none,
+// and this one pass replaces nine searches.
 bool mayHoldKey(std::string_view line) {
   for (char c : line) {
     if (c == 'd' || c == 's' || c == '[' || c == 'T')
@@ -65,10 +72,10 @@ void MplabProjectParser::parse() {
   rootGroup->files = FileList(paths);
   std::string_view line;
   while (reader.readLine(line)) {
-    noteSection(line);
     noteBuild(line);
     if (!mayHoldKey(line))
       continue;
+    noteSection(line);
     if (contains(line, "dir_src=")) {
       const std::string_view folder = line.substr(8);
       sourceFolder = std::make_shared<const std::string>(folder.empty() ? rootGroup->sourcePath
@@ -107,7 +114,7 @@ void MplabProjectParser::readFileSubfolders() {
   std::string_view key;
   std::string_view folderName;
   // The line that ends the run is consumed here and never reaches parse.
-  while (reader.readLine(line) && contains(line, FileKeyMark)) {
+  while (reader.readLine(line) && continuesKeyRun(line)) {
     splitKeyLine(line, key, folderName);
     assignKey(key, folderName);
   }
@@ -132,7 +139,7 @@ void MplabProjectParser::readFileInfo() {
   std::string_view line;
   std::string_view key;
   std::string_view path;
-  while (reader.readLine(line) && contains(line, FileKeyMark)) {
+  while (reader.readLine(line) && continuesKeyRun(line)) {
     splitKeyLine(line, key, path);
     resolveKey(key, path);
   }

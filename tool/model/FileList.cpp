@@ -89,14 +89,13 @@ void FileList::select(const std::vector<std::uint32_t>& order) {
     push(all[index]);
 }
 
-void FileList::pathAt(std::size_t index, std::string& path) const {
+void FileList::appendPath(std::size_t index, std::string& text) const {
   const Item& item = items[index];
-  path.clear();
   if (item.folder != NoFolder) {
-    path += store->folder(item.folder);
-    path += '\\';
+    text += store->folder(item.folder);
+    text += '\\';
   }
-  path.append(item.name, item.length);
+  text.append(item.name, item.length);
 }
 
 std::string FileList::operator[](std::size_t index) const {

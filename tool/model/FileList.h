@@ -49,7 +49,16 @@ public:
   bool empty() const { return count == 0; }
   std::size_t size() const { return count; }
   // The path of file `index`, built in `path` so its memory is reused.
-  void pathAt(std::size_t index, std::string& path) const;
+  void pathAt(std::size_t index, std::string& path) const {
+    path.clear();
+    appendPath(index, path);
+  }
+  // Appends the path of file `index` to `text`.
+  void appendPath(std::size_t index, std::string& text) const;
+  // Whether file `index` has the empty path.
+  bool emptyAt(std::size_t index) const {
+    return items[index].folder == NoFolder && items[index].length == 0;
+  }
   // Hands `visit` every path in order, each built in one reused string.
   template <typename Visit>
   void forEachPath(Visit&& visit) const {

@@ -72,10 +72,11 @@ void GroupWriter::writeGroup(const ProjectGroup& group, TextFileWriter& out,
   const std::string childrenInherit = personalities.resolveAnalyserPersonality(
       group, out, relativePath, inheritedAnalyserPersonality, groupFolder);
   out.writeLine("CompPers=" + personalities.resolveCompilerPersonality(out));
-  group.files.forEachPath([&out](const std::string& file) {
-    if (!file.empty())
-      out.writeLine(file);
-  });
+  const FileList& files = group.files;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!files.emptyAt(i))
+      out.writeLineWith([&files, i](std::string& line) { files.appendPath(i, line); });
+  }
   out.writeLine("EndContainedFilesMarker");
   writeChildren(group, out, relativePath, childrenInherit);
 }

@@ -2,14 +2,6 @@
 
 #include <cstring>
 
-bool contains(std::string_view text, std::string_view pattern) {
-  return text.find(pattern) != std::string_view::npos;
-}
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 bool isControlCharacter(char c) {
   const unsigned char byte = static_cast<unsigned char>(c);
   return (byte < 0x20 && byte != '\t') || byte == 0x7F;

@@ -10,9 +10,14 @@
 #include <vector>
 
 // True when `pattern` occurs anywhere in `text` (plain, case-sensitive).
-bool contains(std::string_view text, std::string_view pattern);
+// Both are asked of every line of a project, so they are inline.
+inline bool contains(std::string_view text, std::string_view pattern) {
+  return text.find(pattern) != std::string_view::npos;
+}
 // True when `text` begins with `prefix` (case-sensitive).
-bool startsWith(std::string_view text, std::string_view prefix);
+inline bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
 
 // "\" and "/" both separate the parts of a path a project names.
 bool isPathSeparator(char c);
