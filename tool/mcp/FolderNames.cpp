@@ -17,23 +17,18 @@ void FolderNames::add(std::string_view name, std::size_t folder) {
     slots[slot] = static_cast<std::uint32_t>(names.size());
   }
   names[slots[slot] - 1].folders.push_back(folder);
-  lastFound = SIZE_MAX;
 }
 
-const std::vector<std::size_t>* FolderNames::find(std::string_view name) {
-  if (lastFound != SIZE_MAX && names[lastFound].name == name)
-    return &names[lastFound].folders;
+const std::vector<std::size_t>* FolderNames::find(std::string_view name) const {
   const std::size_t slot = slotOf(name, hashOf(name));
   if (slot == SIZE_MAX || slots[slot] == 0)
     return nullptr;
-  lastFound = slots[slot] - 1;
-  return &names[lastFound].folders;
+  return &names[slots[slot] - 1].folders;
 }
 
 void FolderNames::clear() {
   names = {};
   slots = {};
-  lastFound = SIZE_MAX;
 }
 
 // FNV-1a: names are short, and most differ in their last bytes.

@@ -9,15 +9,14 @@
 
 // The MPLAB folders of a project by name; two folders may share one. Each
 // [FILE_SUBFOLDERS] line names a folder, so a project of a million files
-// looks a name up a million times: the table hashes the line's own bytes
-// (no string is built for the look-up) and answers a name asked for twice
-// in a row without hashing it again.
+// looks a name up a million times: the table hashes the line's own bytes,
+// and no string is built for the look-up.
 class FolderNames {
 public:
   // Folder `folder` is named `name`.
   void add(std::string_view name, std::size_t folder);
   // The folders named `name`, in the order they were added; null if none.
-  const std::vector<std::size_t>* find(std::string_view name);
+  const std::vector<std::size_t>* find(std::string_view name) const;
   void clear();
 
 private:
@@ -37,8 +36,6 @@ private:
   // Open addressing over a power-of-two table: 1 + a position in `names`,
   // or 0 for an empty slot.
   std::vector<std::uint32_t> slots;
-  // The last name found, as a position in `names` (SIZE_MAX: none).
-  std::size_t lastFound = SIZE_MAX;
 };
 
 #endif
