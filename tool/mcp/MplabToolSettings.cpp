@@ -41,7 +41,7 @@ void MplabProjectParser::readIncludeDirs(LargeText& line) {
   const std::string_view key = "dir_inc=";
   const std::string_view value = unquoteInPlace(text, text.find(key) + key.size(), text.size());
   const FileList::Folder folder = std::make_shared<const std::string>(projectFolder());
-  paths.reserve(paths.size() + 1 + std::count(value.begin(), value.end(), ';'));
+  paths.reserve(paths.size() + 1 + countOf(value, ';'));
   forEachPiece(value, ';', [&](std::string_view item) {
     const bool relative = !contains(item, ":");
     // A second CR before the line end stays in the line; drop it here.
@@ -84,7 +84,7 @@ void MplabProjectParser::readDefines(LargeText& line) {
   const std::string_view value =
       unquoteInPlace(text, start, space == LargeText::npos ? text.size() : space);
   DefineList batch;
-  batch.reserve(1 + std::count(value.begin(), value.end(), ','));
+  batch.reserve(1 + countOf(value, ','));
   forEachPiece(value, ',', [&](std::string_view item) {
     const std::string_view::size_type equals = item.find('=');
     if (equals == std::string_view::npos) {

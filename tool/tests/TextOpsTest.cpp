@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "text/TextOps.h"
 
 TEST(TextOps, TrimCharRemovesOnlyOuterRuns) {
@@ -61,4 +63,17 @@ TEST(TextOps, SplitAllKeepsEmptyPieces) {
   EXPECT_EQ(splitAll("", ';'), (std::vector<std::string>{""}));
   EXPECT_EQ(splitAll("a;;b;", ';'), (std::vector<std::string>{"a", "", "b", ""}));
   EXPECT_EQ(splitAll("one", ';'), (std::vector<std::string>{"one"}));
+}
+
+// Lengths around the blocks the compiler may test at once, with the byte
+// counted at the ends, in runs, and beside bytes above 0x7F.
+TEST(TextOps, CountOfAgreesWithAByteByByteCountAtEveryLength) {
+  const std::string pattern = ",a,,\xFF,b\x80,,,c";
+  for (std::size_t length = 0; length < 200; ++length) {
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i)
+      text += pattern[(i * 7 + length) % pattern.size()];
+    EXPECT_EQ(countOf(text, ','), static_cast<std::size_t>(std::count(text.begin(), text.end(), ',')))
+        << "length " << length;
+  }
 }

@@ -2,6 +2,15 @@
 
 #include <cstring>
 
+// Out of line on purpose: the compiler tests many bytes at once here, but
+// no longer once the loop is inlined into the project reader's long one.
+[[gnu::noinline]] std::size_t countOf(std::string_view text, char c) {
+  std::size_t count = 0;
+  for (char byte : text)
+    count += byte == c ? 1 : 0;
+  return count;
+}
+
 bool isControlCharacter(char c) {
   const unsigned char byte = static_cast<unsigned char>(c);
   return (byte < 0x20 && byte != '\t') || byte == 0x7F;
