@@ -73,7 +73,7 @@ TEST(TextOps, CountOfAgreesWithAByteByByteCountAtEveryLength) {
     std::string text;
     for (std::size_t i = 0; i < length; ++i)
       text += pattern[(i * 7 + length) % pattern.size()];
-    EXPECT_EQ(countOf(text, ','), static_cast<std::size_t>(std::count(text.begin(), text.end(), ',')))
-        << "length " << length;
+    const auto expected = std::count(text.begin(), text.end(), ',');
+    EXPECT_EQ(countOf(text, ','), static_cast<std::size_t>(expected)) << "length " << length;
   }
 }
