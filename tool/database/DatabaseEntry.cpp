@@ -117,7 +117,7 @@ std::string DatabaseEntries::includeFolder(const ProjectGroup& owner, std::size_
         relatives.begin(), relatives.end(), index,
         [](const RelativeInclude& one, std::size_t wanted) { return one.index < wanted; });
     if (relative != relatives.end() && relative->index == index)
-      return sourceFolder + "\\" + relative->item;
+      return (sourceFolder + "\\").append(relative->item);
   }
   return owner.includePaths[index];
 }

@@ -62,7 +62,7 @@ private:
 
   const ProjectGroup& root;
   std::string projectFolder;
-  DatabaseRules rules;
+  const DatabaseRules& rules;
   std::vector<std::string> macros;
   // Places in the root group's includePaths of empty "dir_inc=" items.
   std::set<std::size_t> emptyIncludes;

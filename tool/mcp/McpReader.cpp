@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "io/Console.h"
 #include "io/Errors.h"
@@ -21,11 +22,11 @@ void parseInto(const ConversionSettings& settings, ProjectModel& model) {
   parser.open(settings.sourceProject);
   parser.parse();
   warnAboutProject(settings.sourceProject, settings.extensions, parser.getFindings());
-  const ProjectBuild& build = parser.getBuild();
+  ProjectBuild build = parser.takeBuild();
   model.rules.compiler = mcpCompiler(build.toolchain);
   model.rules.device = build.toolchain.device;
   model.rules.sourceDirBuilds = build.sourceDirBuilds;
-  model.rules.relativeIncludes = build.relativeIncludes;
+  model.rules.relativeIncludes = std::move(build.relativeIncludes);
 }
 
 }  // namespace

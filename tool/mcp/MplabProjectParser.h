@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "mcp/AsciiReader.h"
@@ -52,7 +53,8 @@ public:
   void readToolSettings(LargeText& line);
 
   const ProjectFindings& getFindings() const { return findings; }
-  const ProjectBuild& getBuild() const { return build; }
+  // Hands over what the project says of its build, once parsed.
+  ProjectBuild takeBuild() { return std::move(build); }
 
 private:
   void readSubfolderList(std::string_view line);

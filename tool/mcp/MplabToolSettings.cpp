@@ -51,7 +51,7 @@ void MplabProjectParser::readIncludeDirs(LargeText& line) {
       paths.addKept(item);
       return;
     }
-    build.relativeIncludes.push_back(RelativeInclude{paths.size(), std::string(item)});
+    build.relativeIncludes.push_back(RelativeInclude{paths.size(), item});
     paths.addKept(folder, item);
   });
 }

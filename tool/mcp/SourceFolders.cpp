@@ -55,7 +55,7 @@ std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
   std::vector<std::string> joins;
   for (const RelativeInclude& include : relative) {
     for (const std::string& folder : folders) {
-      const std::string join = folder + "\\" + include.item;
+      const std::string join = (folder + "\\").append(include.item);
       const std::string clean = cleanToolPath(join);
       if (listed(cleaned, clean) || !folderExists(join))
         continue;

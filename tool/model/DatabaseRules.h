@@ -6,16 +6,19 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/CompilerMacros.h"
 #include "model/FileFlags.h"
 
 // A relative "dir_inc=" item as written, and where its join with the
-// project folder stands in the root group's includePaths.
+// project folder stands in the root group's includePaths. The item is a
+// view into the "dir_inc=" line, which that list keeps for as long as the
+// root group: a generated line of a million folders is not copied again.
 struct RelativeInclude {
   std::size_t index;
-  std::string item;
+  std::string_view item;
 };
 
 struct DatabaseRules {
