@@ -7,6 +7,8 @@
 //     (with a "dir_src=" value of about that size, which every file's
 //     relative path is joined to)
 //   GenerateProject <file.mcp> long-include <bytes>
+//   GenerateProject <file.mcp> long-relative-include <bytes>
+//     (folders relative to the project, each joined to its folder)
 //   GenerateProject <file.mcp> long-defines <bytes>
 //   GenerateProject <file.mcp> switches <files> <definitions>
 //     (every file a C source, the definitions as -D switches: with "-sw"
@@ -175,16 +177,20 @@ void writeFileProject(const char* path, std::uint64_t files, std::uint64_t folde
   writeToolSettings(out, definitionsValue(500));
 }
 
+enum class LongValue { Includes, RelativeIncludes, Definitions };
+
 // A value of about `bytes` whose items are wrapped in "&quot;".
-std::string longValue(std::uint64_t bytes, char separator, bool definitions) {
+std::string longValue(std::uint64_t bytes, char separator, LongValue kind) {
   std::string value;
   value.reserve(bytes + 128);
   std::uint64_t i = 0;
   while (value.size() < bytes) {
     if (i > 0)
       value += separator;
-    if (definitions)
+    if (kind == LongValue::Definitions)
       value += "MACRO_" + padded(i, 7) + "=&quot;C:\\Tools\\bin\\value_" + padded(i, 7) + "&quot;";
+    else if (kind == LongValue::RelativeIncludes)
+      value += "&quot;..\\include\\part_" + padded(i, 7) + "&quot;";
     else
       value += "&quot;C:\\Program Files\\Vendor\\include\\part_" + padded(i, 7) + "&quot;";
     ++i;
@@ -192,16 +198,17 @@ std::string longValue(std::uint64_t bytes, char separator, bool definitions) {
   return value;
 }
 
-void writeLongProject(const char* path, std::uint64_t bytes, bool definitions) {
+void writeLongProject(const char* path, std::uint64_t bytes, LongValue kind) {
+  const bool definitions = kind == LongValue::Definitions;
   ProjectText out(path);
-  writeHeader(out, definitions ? includeValue(200) : longValue(bytes, ';', false));
+  writeHeader(out, definitions ? includeValue(200) : longValue(bytes, ';', kind));
   out.line("[CAT_SUBFOLDERS]");
   out.line("subfolder_src=module_00");
   out.line("[FILE_SUBFOLDERS]");
   out.line("file_000=module_00");
   out.line("[FILE_INFO]");
   out.line("file_000=..\\source\\module_00\\unit_0000000.c");
-  writeToolSettings(out, definitions ? longValue(bytes, ',', true) : definitionsValue(500));
+  writeToolSettings(out, definitions ? longValue(bytes, ',', kind) : definitionsValue(500));
 }
 
 void writeSwitchesProject(const char* path, std::uint64_t files, std::uint64_t definitions) {
@@ -244,13 +251,18 @@ int main(int argc, char** argv) {
                          std::strtoull(argv[4], nullptr, 10));
     return 0;
   }
-  if ((shape == "long-include" || shape == "long-defines") && argc == 4) {
-    writeLongProject(argv[1], std::strtoull(argv[3], nullptr, 10), shape == "long-defines");
+  const LongValue kind = shape == "long-defines"            ? LongValue::Definitions
+                         : shape == "long-relative-include" ? LongValue::RelativeIncludes
+                                                            : LongValue::Includes;
+  if ((shape == "long-include" || shape == "long-relative-include" ||
+       shape == "long-defines") &&
+      argc == 4) {
+    writeLongProject(argv[1], std::strtoull(argv[3], nullptr, 10), kind);
     return 0;
   }
   std::fprintf(stderr,
                "usage: GenerateProject <file.mcp> files <count> <folders> [<dir_src bytes>]\n"
-               "       GenerateProject <file.mcp> long-include|long-defines <bytes>\n"
+               "       GenerateProject <file.mcp> long-include|long-relative-include|long-defines <bytes>\n"
                "       GenerateProject <file.mcp> switches <files> <definitions>\n");
   return 2;
 }

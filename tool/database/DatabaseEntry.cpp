@@ -1,7 +1,5 @@
 #include "database/DatabaseEntry.h"
 
-#include <algorithm>
-
 #include "io/Console.h"
 #include "io/Errors.h"
 #include "database/DatabasePath.h"
@@ -43,14 +41,7 @@ DatabaseEntries::DatabaseEntries(const ProjectGroup& root, const std::string& pr
     : root(root),
       projectFolder(projectFolder),
       rules(rules),
-      macros(predefinedMacros(rules.compiler, rules.device)) {
-  // An empty "dir_inc=" item (or one of blanks) gave the compiler no -I;
-  // the analyser personality keeps its line.
-  for (const RelativeInclude& relative : rules.relativeIncludes) {
-    if (relative.item.find_first_not_of(" \t") == std::string::npos)
-      emptyIncludes.insert(relative.index);
-  }
-}
+      macros(predefinedMacros(rules.compiler, rules.device)) {}
 
 void DatabaseEntries::fill(const std::string& file, const ProjectGroup& owner,
                            CompileCommand& command) {
@@ -70,13 +61,13 @@ void DatabaseEntries::fill(const std::string& file, const ProjectGroup& owner,
 
 void DatabaseEntries::writeGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
                                       ArgumentWriter& arguments) {
-  // Each path a separate argument after "-I", so a path with blanks
-  // survives consumers that rebuild a command line from the list.
-  for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
-    if (&owner == &root && emptyIncludes.count(i) != 0)
-      continue;
-    arguments.next() = "-I";
-    arguments.next() = folderPath(includeFolder(owner, i, sourceFolder));
+  if (&owner == &root) {
+    writeRootIncludes(sourceFolder, arguments);
+  } else {
+    for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
+      owner.includePaths.pathAt(i, includePath);
+      writeInclude(includePath, arguments);
+    }
   }
   for (const std::string& macro : macros)
     arguments.next().append("-D").append(macro);
@@ -106,20 +97,43 @@ void DatabaseEntries::writeOwnFlags(const std::string& file, ArgumentWriter& arg
     arguments.next().append("-D").append(definition);
 }
 
-// Relative "dir_inc=" items start in the source's folder when sources
-// build in their own folders.
-std::string DatabaseEntries::includeFolder(const ProjectGroup& owner, std::size_t index,
-                                           const std::string& sourceFolder) const {
-  if (&owner == &root && rules.sourceDirBuilds) {
-    // Listed in the order of includePaths: found without a scan per folder.
-    const std::vector<RelativeInclude>& relatives = rules.relativeIncludes;
-    const auto relative = std::lower_bound(
-        relatives.begin(), relatives.end(), index,
-        [](const RelativeInclude& one, std::size_t wanted) { return one.index < wanted; });
-    if (relative != relatives.end() && relative->index == index)
-      return (sourceFolder + "\\").append(relative->item);
+// The root's include folders in order, its "dir_inc=" items as written:
+// an empty one (or one of blanks) gave the compiler no -I, though the
+// analyser personality keeps its line, and a relative one starts in the
+// source's folder when sources build in their own folders.
+void DatabaseEntries::writeRootIncludes(const std::string& sourceFolder,
+                                        ArgumentWriter& arguments) {
+  const FileList& paths = root.includePaths;
+  std::size_t next = 0;
+  const auto writeListedBefore = [&](std::size_t end) {
+    for (; next < end; ++next) {
+      paths.pathAt(next, includePath);
+      writeInclude(includePath, arguments);
+    }
+  };
+  for (const IncludeLine& line : rules.includeLines) {
+    forEachIncludeItem(line, [&](std::size_t index, std::string_view item, bool relative) {
+      if (!relative)
+        return;
+      writeListedBefore(index);
+      next = index + 1;
+      if (item.find_first_not_of(" \t") == std::string_view::npos)
+        return;
+      if (rules.sourceDirBuilds)
+        includePath.assign(sourceFolder).append("\\").append(item);
+      else
+        paths.pathAt(index, includePath);
+      writeInclude(includePath, arguments);
+    });
   }
-  return owner.includePaths[index];
+  writeListedBefore(paths.size());
+}
+
+// Each path a separate argument after "-I", so a path with blanks survives
+// consumers that rebuild a command line from the list.
+void DatabaseEntries::writeInclude(const std::string& folder, ArgumentWriter& arguments) {
+  arguments.next() = "-I";
+  arguments.next() = folderPath(folder);
 }
 
 const std::string& DatabaseEntries::folderPath(const std::string& toolPath) {

@@ -54,8 +54,8 @@ private:
   void writeGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
                        ArgumentWriter& arguments);
   void writeOwnFlags(const std::string& file, ArgumentWriter& arguments);
-  std::string includeFolder(const ProjectGroup& owner, std::size_t index,
-                            const std::string& sourceFolder) const;
+  void writeRootIncludes(const std::string& sourceFolder, ArgumentWriter& arguments);
+  void writeInclude(const std::string& folder, ArgumentWriter& arguments);
   // databasePath of a folder, looked up once: every entry names the same
   // few folders.
   const std::string& folderPath(const std::string& toolPath);
@@ -64,8 +64,8 @@ private:
   std::string projectFolder;
   const DatabaseRules& rules;
   std::vector<std::string> macros;
-  // Places in the root group's includePaths of empty "dir_inc=" items.
-  std::set<std::size_t> emptyIncludes;
+  // An include path, built here so its memory is reused.
+  std::string includePath;
   std::unordered_map<std::string, std::string> folders;
 };
 

@@ -26,7 +26,7 @@ void parseInto(const ConversionSettings& settings, ProjectModel& model) {
   model.rules.compiler = mcpCompiler(build.toolchain);
   model.rules.device = build.toolchain.device;
   model.rules.sourceDirBuilds = build.sourceDirBuilds;
-  model.rules.relativeIncludes = std::move(build.relativeIncludes);
+  model.rules.includeLines = std::move(build.includeLines);
 }
 
 }  // namespace
@@ -61,6 +61,6 @@ ProjectModel readMcpProject(const ConversionSettings& settings) {
   mapProjectPaths(settings.pathMap, model);
   if (model.rules.sourceDirBuilds)
     model.rootGroup->sourceFolderIncludes =
-        sourceFolderIncludes(*model.rootGroup, model.rules.relativeIncludes);
+        sourceFolderIncludes(*model.rootGroup, model.rules.includeLines);
   return model;
 }

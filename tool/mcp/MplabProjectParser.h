@@ -29,7 +29,7 @@ struct ProjectBuild {
   // "BuildDirPolicy=BuildDirIsSourceDir": MPLAB compiles each source from
   // its own folder, so relative include folders start there.
   bool sourceDirBuilds = false;
-  std::vector<RelativeInclude> relativeIncludes;
+  std::vector<IncludeLine> includeLines;
 };
 
 // Reads an MPLAB project file (.mcp) into the project model below the root

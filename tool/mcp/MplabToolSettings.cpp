@@ -42,18 +42,14 @@ void MplabProjectParser::readIncludeDirs(LargeText& line) {
   const std::string_view value = unquoteInPlace(text, text.find(key) + key.size(), text.size());
   const FileList::Folder folder = std::make_shared<const std::string>(projectFolder());
   paths.reserve(paths.size() + 1 + countOf(value, ';'));
-  forEachPiece(value, ';', [&](std::string_view item) {
-    const bool relative = !contains(item, ":");
-    // A second CR before the line end stays in the line; drop it here.
-    if (contains(item, "\r"))
-      item.remove_suffix(1);
-    if (!relative) {
-      paths.addKept(item);
-      return;
-    }
-    build.relativeIncludes.push_back(RelativeInclude{paths.size(), item});
-    paths.addKept(folder, item);
-  });
+  build.includeLines.push_back(IncludeLine{paths.size(), value});
+  forEachIncludeItem(build.includeLines.back(),
+                     [&](std::size_t, std::string_view item, bool relative) {
+                       if (relative)
+                         paths.addKept(folder, item);
+                       else
+                         paths.addKept(item);
+                     });
 }
 
 // The switches are taken from the line as written, before the definitions

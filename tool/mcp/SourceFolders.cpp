@@ -47,21 +47,25 @@ std::vector<std::string> sourceFolders(const ProjectGroup& root) {
 }
 
 std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
-                                              const std::vector<RelativeInclude>& relative) {
+                                              const std::vector<IncludeLine>& lines) {
   std::vector<std::string> cleaned;
   root.includePaths.forEachPath(
       [&cleaned](const std::string& path) { cleaned.push_back(cleanToolPath(path)); });
   const std::vector<std::string> folders = sourceFolders(root);
   std::vector<std::string> joins;
-  for (const RelativeInclude& include : relative) {
-    for (const std::string& folder : folders) {
-      const std::string join = (folder + "\\").append(include.item);
-      const std::string clean = cleanToolPath(join);
-      if (listed(cleaned, clean) || !folderExists(join))
-        continue;
-      cleaned.push_back(clean);
-      joins.push_back(join);
-    }
+  for (const IncludeLine& line : lines) {
+    forEachIncludeItem(line, [&](std::size_t, std::string_view item, bool relative) {
+      if (!relative)
+        return;
+      for (const std::string& folder : folders) {
+        const std::string join = (folder + "\\").append(item);
+        const std::string clean = cleanToolPath(join);
+        if (listed(cleaned, clean) || !folderExists(join))
+          continue;
+        cleaned.push_back(clean);
+        joins.push_back(join);
+      }
+    });
   }
   return joins;
 }

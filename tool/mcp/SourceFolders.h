@@ -18,6 +18,6 @@ std::vector<std::string> sourceFolders(const ProjectGroup& root);
 // exists and is not among the include paths or the joins before it
 // (compared with doubled separators and "." components cleaned away).
 std::vector<std::string> sourceFolderIncludes(const ProjectGroup& root,
-                                              const std::vector<RelativeInclude>& relative);
+                                              const std::vector<IncludeLine>& lines);
 
 #endif

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "database/DatabasePath.h"
 #include "text/ToolPath.h"
 #include "settings/PathMap.h"
@@ -97,15 +101,20 @@ TEST(SourceFolders, RelativeIncludesJoinEachSourceFolderThatHasThemOnce) {
   const std::string base = project.folder();
   const DatabaseRules build = project.model.rules;
   ASSERT_TRUE(build.sourceDirBuilds);
-  ASSERT_EQ(build.relativeIncludes.size(), 3u);
-  EXPECT_EQ(build.relativeIncludes[1].index, 1u);
-  EXPECT_EQ(build.relativeIncludes[1].item, ".");
+  std::vector<std::pair<std::size_t, std::string_view>> relative;
+  for (const IncludeLine& line : build.includeLines)
+    forEachIncludeItem(line, [&](std::size_t index, std::string_view item, bool isRelative) {
+      if (isRelative)
+        relative.emplace_back(index, item);
+    });
+  EXPECT_EQ(relative, (std::vector<std::pair<std::size_t, std::string_view>>{
+                          {0, "..\\Include"}, {1, "."}, {3, "..\\absent"}}));
   // Folders in file order, each once; headers are not compiled there.
   EXPECT_EQ(sourceFolders(project.root()),
             (std::vector<std::string>{base + "\\app", base + "\\lib"}));
   // ".." from each source folder reaches Include; "." of the project folder
   // is listed already, the others are new; "..\absent" exists nowhere.
-  EXPECT_EQ(sourceFolderIncludes(project.root(), build.relativeIncludes),
+  EXPECT_EQ(sourceFolderIncludes(project.root(), build.includeLines),
             (std::vector<std::string>{base + "\\app\\..\\Include", base + "\\lib\\..\\Include",
                                       base + "\\app\\.", base + "\\lib\\."}));
 }
