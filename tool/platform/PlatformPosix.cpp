@@ -407,11 +407,13 @@ std::FILE* openForWriting(const std::string& path, FileIdentity& identity) {
 }
 
 bool truncateFile(std::FILE* file) {
-  // A device or a pipe named as an output has nothing to empty.
+  // A device or a pipe named as an output has nothing to empty, nor has a
+  // file just made. Emptying an empty file anyway would have some file
+  // systems write all of it out when it is closed.
   struct stat info;
   if (fstat(fileno(file), &info) != 0)
     return false;
-  return !S_ISREG(info.st_mode) || ftruncate(fileno(file), 0) == 0;
+  return !S_ISREG(info.st_mode) || info.st_size == 0 || ftruncate(fileno(file), 0) == 0;
 }
 
 std::string nameRule(const std::string&) {
