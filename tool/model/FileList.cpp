@@ -43,16 +43,18 @@ FileList& FileList::operator=(FileList&& other) noexcept {
   stretch = std::exchange(other.stretch, nullptr);
   stretchLeft = std::exchange(other.stretchLeft, 0);
   nextStretch = std::exchange(other.nextStretch, FirstStretch);
+  lastBase = std::move(other.lastBase);
+  lastDirectory = std::move(other.lastDirectory);
+  lastFolder = std::exchange(other.lastFolder, NoFolder);
   return *this;
 }
 
 void FileList::add(std::string_view path) {
-  push(item(path, NoFolder));
+  push(namedItem(nullptr, path));
 }
 
 void FileList::add(const Folder& folder, std::string_view name) {
-  const std::uint32_t number = ownStore().folderNumber(folder);
-  push(item(name, number));
+  push(namedItem(&folder, name));
 }
 
 LargeText& FileList::keep(LargeText text) {
@@ -108,6 +110,22 @@ std::vector<std::string> FileList::paths() const {
   std::vector<std::string> all;
   forEachPath([&all](const std::string& path) { all.push_back(path); });
   return all;
+}
+
+// Most paths lie in the folder of the path before them: that folder is
+// compared, not looked up.
+FileList::Item FileList::namedItem(const Folder* folder, std::string_view path) {
+  const std::string_view::size_type cut = path.rfind('\\');
+  if (cut == std::string_view::npos)
+    return item(path, folder == nullptr ? NoFolder : ownStore().folderNumber(*folder));
+  const std::string_view directory = path.substr(0, cut);
+  const Folder base = folder == nullptr ? Folder() : *folder;
+  if (lastFolder == NoFolder || lastBase != base || lastDirectory != directory) {
+    lastFolder = ownStore().folderNumber(base, directory);
+    lastBase = base;
+    lastDirectory.assign(directory);
+  }
+  return item(path.substr(cut + 1), lastFolder);
 }
 
 FileList::Item FileList::item(std::string_view name, std::uint32_t folder) {

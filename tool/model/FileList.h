@@ -16,7 +16,9 @@
 // is kept as a folder shared with other paths and a part of its own, which
 // lies in the memory of a PathStore that the lists of one project share.
 // Each list copies its parts into stretches of that memory of its own, so
-// its paths lie together.
+// its paths lie together. A copied path's own part is its file name: the
+// folder it names is shared with the paths beside it, which mostly lie in
+// the same one, so a million paths do not each hold their folder again.
 class FileList {
 public:
   using Folder = PathStore::Folder;
@@ -83,6 +85,9 @@ private:
   };
 
   PathStore& ownStore();
+  // A copied item for `path` below `folder` (none: null): its folder part
+  // joins `folder` and its file name is copied.
+  Item namedItem(const Folder* folder, std::string_view path);
   // A copied item, and one whose part lies in kept text.
   Item item(std::string_view name, std::uint32_t folder);
   static Item keptItem(std::string_view name, std::uint32_t folder);
@@ -98,6 +103,11 @@ private:
   Item* items = nullptr;
   std::size_t count = 0;
   std::size_t capacity = 0;
+  // The folder part of the last path copied in, below `lastBase`, and its
+  // number in the store.
+  Folder lastBase;
+  std::string lastDirectory;
+  std::uint32_t lastFolder = NoFolder;
   // The stretch of the store's memory this list copies into next.
   char* stretch = nullptr;
   std::size_t stretchLeft = 0;

@@ -43,3 +43,15 @@ std::uint32_t PathStore::folderNumber(const Folder& folder) {
     folders.push_back(folder);
   return static_cast<std::uint32_t>(folders.size() - 1);
 }
+
+std::uint32_t PathStore::folderNumber(const Folder& base, std::string_view directory) {
+  std::string text = base ? *base + "\\" : std::string();
+  text.append(directory);
+  const auto known = joined.find(text);
+  if (known != joined.end())
+    return known->second;
+  const auto number = static_cast<std::uint32_t>(folders.size());
+  folders.push_back(std::make_shared<const std::string>(text));
+  joined.emplace(std::move(text), number);
+  return number;
+}

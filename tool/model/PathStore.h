@@ -6,6 +6,8 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "model/LargeAllocator.h"
@@ -31,7 +33,11 @@ public:
   LargeText& keep(LargeText text);
   // The number of `folder` in the store's table.
   std::uint32_t folderNumber(const Folder& folder);
+  // The number of the folder `base` + "\" + `directory` (`directory`
+  // alone when `base` is null), each such folder held once.
+  std::uint32_t folderNumber(const Folder& base, std::string_view directory);
   const std::string& folder(std::uint32_t number) const { return *folders[number]; }
+  std::size_t folderCount() const { return folders.size(); }
 
 private:
   struct BlockRelease {
@@ -40,6 +46,8 @@ private:
   };
 
   std::vector<Folder> folders;
+  // The numbers of the folders made by joining, by their text.
+  std::unordered_map<std::string, std::uint32_t> joined;
   std::vector<std::unique_ptr<char[], BlockRelease>> blocks;
   // Never moved once kept: a short text lies inside its string.
   std::deque<LargeText> texts;

@@ -63,3 +63,38 @@ TEST(FileList, ListsSharingAStoreKeepTheirOwnPaths) {
   expectKept.push_back("copied");
   EXPECT_EQ(kept.paths(), expectKept);
 }
+
+// A copied path keeps only its file name; its folder is shared. Paths in
+// the folder of the one before, folders taking turns (held once each, not
+// once a turn), backslashes at either end or doubled, no backslash at all,
+// two shared folders of the same text, a list moved away mid-run: every
+// path reads back byte for byte.
+TEST(FileList, PathsSharingFoldersReadBackAsAdded) {
+  const auto store = std::make_shared<PathStore>();
+  const FileList::Folder source = std::make_shared<const std::string>("C:\\src");
+  const FileList::Folder sameText = std::make_shared<const std::string>("C:\\src");
+  const Strings parts = {"a\\x.c", "a\\y.c", "b\\x.c", "a\\z.c", "b\\y.c", "\\lead.c",
+                         "trail\\", "\\", "a\\\\two.c", "plain.c", "", "..\\up\\a\\x.c"};
+  FileList list(store);
+  Strings expect;
+  for (const std::string& part : parts) {
+    list.add(source, part);
+    list.add(sameText, part);
+    list.add(part);
+    expect.insert(expect.end(), {"C:\\src\\" + part, "C:\\src\\" + part, part});
+  }
+  FileList moved = std::move(list);
+  moved.add(source, "a\\after.c");
+  expect.push_back("C:\\src\\a\\after.c");
+  EXPECT_EQ(moved.paths(), expect);
+
+  // Folders taking turns a thousand times are held once each.
+  FileList turns(store);
+  for (int i = 0; i < 1000; ++i)
+    turns.add(source, i % 2 == 0 ? "a\\x.c" : "b\\x.c");
+  const std::size_t heldBefore = store->folderCount();
+  for (int i = 0; i < 1000; ++i)
+    turns.add(source, i % 2 == 0 ? "a\\y.c" : "b\\y.c");
+  EXPECT_EQ(store->folderCount(), heldBefore);
+  EXPECT_EQ(turns[1999], "C:\\src\\b\\y.c");
+}
