@@ -41,15 +41,14 @@ bool mayEqualResolved(std::string_view key) {
 
 // The text a resolved entry holds: its path, or the empty text when it
 // was rejected.
-std::string resolvedText(const std::vector<MplabFolder>& folders, EntryRef ref) {
-  const MplabFolder& folder = folders[ref.folder];
-  const std::uint32_t path = folder.entries[ref.entry];
-  return path == MplabFolder::Rejected ? std::string() : folder.paths[path];
+std::string resolvedText(const std::vector<MplabFolder>& folders, const FolderEntry& entry) {
+  return entry.path == FolderEntry::Rejected ? std::string()
+                                              : folders[entry.folder].paths[entry.path];
 }
 
 }  // namespace
 
-void EntryIndex::addKey(std::string_view key, EntryRef ref) {
+void EntryIndex::addKey(std::string_view key, std::uint32_t entry) {
   std::uint32_t number;
   std::uint32_t digits;
   // The chains grow with the keys they hold, so a few huge numbers cannot
@@ -58,15 +57,15 @@ void EntryIndex::addKey(std::string_view key, EntryRef ref) {
     if (number >= firstByNumber.size())
       firstByNumber.resize(std::max<std::size_t>(number + 1, 2 * firstByNumber.size()),
                            NoEntry);
-    numbered.push_back(NumberedEntry{ref, firstByNumber[number], digits});
+    numbered.push_back(NumberedEntry{entry, firstByNumber[number], digits});
     firstByNumber[number] = static_cast<std::uint32_t>(numbered.size() - 1);
     return;
   }
-  otherKeys[std::string(key)].push_back(ref);
+  otherKeys[std::string(key)].push_back(entry);
 }
 
-void EntryIndex::take(std::string_view key, const std::vector<MplabFolder>& folders,
-                      std::vector<EntryRef>& found) {
+void EntryIndex::take(std::string_view key, const FolderEntries& entries,
+                      const std::vector<MplabFolder>& folders, std::vector<std::uint32_t>& found) {
   std::uint32_t number;
   std::uint32_t digits;
   const bool numberedKey = keyNumber(key, number, digits);
@@ -76,25 +75,26 @@ void EntryIndex::take(std::string_view key, const std::vector<MplabFolder>& fold
     takeFrom(otherKeys, key, found);
   // A numbered key holds neither ":" nor "\".
   if (!numberedKey && mayEqualResolved(key)) {
-    indexResolved(folders);
+    indexResolved(entries, folders);
     takeFrom(resolvedTexts, key, found);
   }
 }
 
-void EntryIndex::noteResolved(const std::string& text, const std::vector<EntryRef>& refs) {
+void EntryIndex::noteResolved(const std::string& text,
+                              const std::vector<std::uint32_t>& resolved) {
   if (!resolvedIndexed)
     return;
-  std::vector<EntryRef>& entries = resolvedTexts[text];
-  entries.insert(entries.end(), refs.begin(), refs.end());
+  std::vector<std::uint32_t>& entries = resolvedTexts[text];
+  entries.insert(entries.end(), resolved.begin(), resolved.end());
 }
 
 void EntryIndex::takeNumbered(std::uint32_t number, std::uint32_t digits,
-                              std::vector<EntryRef>& found) {
+                              std::vector<std::uint32_t>& found) {
   std::uint32_t* link = &firstByNumber[number];
   while (*link != NoEntry) {
     NumberedEntry& entry = numbered[*link];
     if (entry.digits == digits) {
-      found.push_back(entry.ref);
+      found.push_back(entry.entry);
       *link = entry.next;
     } else {
       link = &entry.next;
@@ -102,8 +102,7 @@ void EntryIndex::takeNumbered(std::uint32_t number, std::uint32_t digits,
   }
 }
 
-void EntryIndex::takeFrom(std::unordered_map<std::string, std::vector<EntryRef>>& index,
-                          std::string_view key, std::vector<EntryRef>& found) {
+void EntryIndex::takeFrom(Index& index, std::string_view key, std::vector<std::uint32_t>& found) {
   const auto match = index.find(std::string(key));
   if (match == index.end())
     return;
@@ -111,16 +110,13 @@ void EntryIndex::takeFrom(std::unordered_map<std::string, std::vector<EntryRef>>
   index.erase(match);
 }
 
-void EntryIndex::indexResolved(const std::vector<MplabFolder>& folders) {
+void EntryIndex::indexResolved(const FolderEntries& entries,
+                               const std::vector<MplabFolder>& folders) {
   if (resolvedIndexed)
     return;
   resolvedIndexed = true;
-  for (std::size_t f = 0; f < folders.size(); ++f) {
-    const MplabFolder& folder = folders[f];
-    for (std::size_t e = 0; e < folder.entries.size(); ++e) {
-      const EntryRef ref{static_cast<std::uint32_t>(f), static_cast<std::uint32_t>(e)};
-      if (folder.entries[e] != MplabFolder::Unresolved)
-        resolvedTexts[resolvedText(folders, ref)].push_back(ref);
-    }
+  for (std::size_t e = 0; e < entries.size(); ++e) {
+    if (entries[e].path != FolderEntry::Unresolved)
+      resolvedTexts[resolvedText(folders, entries[e])].push_back(static_cast<std::uint32_t>(e));
   }
 }

@@ -9,13 +9,11 @@
 
 #include "model/LargeAllocator.h"
 
+struct FolderEntry;
 struct MplabFolder;
 
-// One entry of one MPLAB folder.
-struct EntryRef {
-  std::uint32_t folder;
-  std::uint32_t entry;
-};
+// The entries of the folders, in the order of their lines.
+using FolderEntries = std::vector<FolderEntry, LargeAllocator<FolderEntry>>;
 
 // Finds the folder entries that hold a given text, as a scan over every
 // entry of every folder would, without that scan. Keys written "file_" and a
@@ -25,37 +23,38 @@ struct EntryRef {
 // once such a key turns up.
 class EntryIndex {
 public:
-  // The entry at `ref` holds `key` and has not been resolved.
-  void addKey(std::string_view key, EntryRef ref);
-  // Appends to `found` every entry of `folders` that holds `key` now and
-  // takes those entries out of the index.
-  void take(std::string_view key, const std::vector<MplabFolder>& folders,
-            std::vector<EntryRef>& found);
+  // Entry `entry` holds `key` and has not been resolved.
+  void addKey(std::string_view key, std::uint32_t entry);
+  // Appends to `found` every one of `entries` (whose paths lie in
+  // `folders`) that holds `key` now, and takes those out of the index.
+  void take(std::string_view key, const FolderEntries& entries,
+            const std::vector<MplabFolder>& folders, std::vector<std::uint32_t>& found);
   // Whether noteResolved wants the texts entries are resolved to.
   bool tracksResolved() const { return resolvedIndexed; }
-  // The entries at `refs` were resolved to `text`.
-  void noteResolved(const std::string& text, const std::vector<EntryRef>& refs);
+  // The entries `resolved` were resolved to `text`.
+  void noteResolved(const std::string& text, const std::vector<std::uint32_t>& resolved);
 
 private:
   struct NumberedEntry {
-    EntryRef ref;
+    std::uint32_t entry;
     std::uint32_t next;
     // How many digits the key was written with.
     std::uint32_t digits;
   };
+  using Index = std::unordered_map<std::string, std::vector<std::uint32_t>>;
 
-  void takeNumbered(std::uint32_t number, std::uint32_t digits, std::vector<EntryRef>& found);
-  static void takeFrom(std::unordered_map<std::string, std::vector<EntryRef>>& index,
-                       std::string_view key, std::vector<EntryRef>& found);
-  void indexResolved(const std::vector<MplabFolder>& folders);
+  void takeNumbered(std::uint32_t number, std::uint32_t digits,
+                    std::vector<std::uint32_t>& found);
+  static void takeFrom(Index& index, std::string_view key, std::vector<std::uint32_t>& found);
+  void indexResolved(const FolderEntries& entries, const std::vector<MplabFolder>& folders);
 
   // Per key number, the first of a chain through `numbered`; keys with the
   // same number but other digits ("file_7", "file_007") share a chain.
   std::vector<std::uint32_t, LargeAllocator<std::uint32_t>> firstByNumber;
   std::vector<NumberedEntry, LargeAllocator<NumberedEntry>> numbered;
-  std::unordered_map<std::string, std::vector<EntryRef>> otherKeys;
+  Index otherKeys;
   bool resolvedIndexed = false;
-  std::unordered_map<std::string, std::vector<EntryRef>> resolvedTexts;
+  Index resolvedTexts;
 };
 
 #endif

@@ -1,25 +1,31 @@
 #ifndef QUILLBROOK_MPLABFOLDER_H
 #define QUILLBROOK_MPLABFOLDER_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "model/FileList.h"
-#include "model/LargeAllocator.h"
 
-// One MPLAB folder: its entries in the folder's order, and the paths they
-// were resolved to, in the order [FILE_INFO] named them. An entry is the
-// position of its path in `paths`; until a [FILE_INFO] line resolves it,
-// it is a bare key (which EntryIndex holds), and the extension filter may
-// reject it.
+// One MPLAB folder: the paths its entries were resolved to, in the order
+// [FILE_INFO] named them, and how many entries it has.
 struct MplabFolder {
+  std::string name;
+  FileList paths;
+  std::size_t entryCount = 0;
+};
+
+// An entry of an MPLAB folder, as a [FILE_SUBFOLDERS] line made it. Until a
+// [FILE_INFO] line resolves it, it is a bare key (which EntryIndex holds);
+// then it is the position of its path in its folder's paths, or rejected
+// by the extension filter. The entries of every folder are kept in one
+// list, in the order of their lines.
+struct FolderEntry {
   static constexpr std::uint32_t Unresolved = UINT32_MAX;
   static constexpr std::uint32_t Rejected = UINT32_MAX - 1;
 
-  std::string name;
-  std::vector<std::uint32_t, LargeAllocator<std::uint32_t>> entries;
-  FileList paths;
+  std::uint32_t folder;
+  std::uint32_t path;
 };
 
 #endif

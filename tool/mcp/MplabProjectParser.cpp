@@ -1,6 +1,8 @@
 #include "mcp/MplabProjectParser.h"
 
 #include <memory>
+#include <new>
+#include <numeric>
 
 #include "settings/ExtensionList.h"
 #include "model/ProjectGroup.h"
@@ -41,6 +43,34 @@ bool mayHoldKey(std::string_view line) {
       return true;
   }
   return false;
+}
+
+// Where a folder's paths stand in the order of its entries. An entry no
+// [FILE_INFO] line resolved is still a bare key, not a path, so it is left
+// out, as is a rejected one. Most folders resolve their entries in order:
+// their first `inOrder` paths are kept as they stand, with no positions.
+struct PathOrder {
+  std::uint32_t inOrder = 0;
+  std::vector<std::uint32_t> positions;
+};
+
+std::vector<PathOrder> pathOrders(const FolderEntries& entries, std::size_t folderCount) {
+  std::vector<PathOrder> orders(folderCount);
+  for (const FolderEntry& entry : entries) {
+    if (entry.path == FolderEntry::Unresolved || entry.path == FolderEntry::Rejected)
+      continue;
+    PathOrder& order = orders[entry.folder];
+    if (order.positions.empty() && entry.path == order.inOrder) {
+      ++order.inOrder;
+      continue;
+    }
+    if (order.positions.empty()) {
+      order.positions.resize(order.inOrder);
+      std::iota(order.positions.begin(), order.positions.end(), 0u);
+    }
+    order.positions.push_back(entry.path);
+  }
+  return orders;
 }
 
 }  // namespace
@@ -105,7 +135,7 @@ bool MplabProjectParser::acceptsFile(std::string_view entry) const {
 void MplabProjectParser::readSubfolderList(std::string_view line) {
   for (const std::string_view name : splitViews(line.substr(14), ';')) {
     foldersByName.add(name, folders.size());
-    folders.push_back(MplabFolder{std::string(name), {}, FileList(paths)});
+    folders.push_back(MplabFolder{std::string(name), FileList(paths)});
   }
 }
 
@@ -125,17 +155,18 @@ void MplabProjectParser::assignKey(std::string_view key, std::string_view folder
   if (named == nullptr)
     return;
   for (std::size_t index : *named) {
-    MplabFolder& folder = folders[index];
-    entryIndex.addKey(key, EntryRef{static_cast<std::uint32_t>(index),
-                                    static_cast<std::uint32_t>(folder.entries.size())});
-    folder.entries.push_back(MplabFolder::Unresolved);
+    if (entries.size() >= FolderEntry::Rejected)
+      throw std::bad_alloc();
+    entryIndex.addKey(key, static_cast<std::uint32_t>(entries.size()));
+    entries.push_back(FolderEntry{static_cast<std::uint32_t>(index), FolderEntry::Unresolved});
+    ++folders[index].entryCount;
   }
 }
 
 void MplabProjectParser::readFileInfo() {
   // A folder gets at most a path per entry: room for them all at once.
   for (MplabFolder& folder : folders)
-    folder.paths.reserve(folder.entries.size());
+    folder.paths.reserve(folder.entryCount);
   std::string_view line;
   std::string_view key;
   std::string_view path;
@@ -151,21 +182,21 @@ void MplabProjectParser::resolveKey(std::string_view key, std::string_view path)
   if (accepted)
     ++findings.acceptedFiles;
   matches.clear();
-  entryIndex.take(key, folders, matches);
+  entryIndex.take(key, entries, folders, matches);
   if (matches.empty()) {
     if (accepted)
       addPath(rootGroup->files, path);
     return;
   }
   // Every entry that held the key takes the same path.
-  for (const EntryRef& match : matches) {
-    MplabFolder& folder = folders[match.folder];
-    std::uint32_t resolved = MplabFolder::Rejected;
+  for (std::uint32_t match : matches) {
+    FolderEntry& entry = entries[match];
+    FileList& paths = folders[entry.folder].paths;
+    entry.path = FolderEntry::Rejected;
     if (accepted) {
-      resolved = static_cast<std::uint32_t>(folder.paths.size());
-      addPath(folder.paths, path);
+      entry.path = static_cast<std::uint32_t>(paths.size());
+      addPath(paths, path);
     }
-    folder.entries[match.entry] = resolved;
   }
   if (entryIndex.tracksResolved())
     entryIndex.noteResolved(accepted ? resolveEntry(path) : std::string(), matches);
@@ -216,21 +247,18 @@ void MplabProjectParser::buildGroups() {
   // The indexes are done with; their memory goes before the groups grow.
   entryIndex = EntryIndex();
   foldersByName.clear();
-  std::vector<std::uint32_t> order;
-  for (MplabFolder& folder : folders) {
+  const std::vector<PathOrder> orders = pathOrders(entries, folders.size());
+  entries = FolderEntries();
+  for (std::size_t f = 0; f < folders.size(); ++f) {
+    MplabFolder& folder = folders[f];
     if (folder.name.empty())
       continue;
-    // An entry no [FILE_INFO] line resolved is still a bare key, not a
-    // path, so it is left out, as is a rejected one.
-    order.clear();
-    for (std::uint32_t entry : folder.entries) {
-      if (entry != MplabFolder::Unresolved && entry != MplabFolder::Rejected)
-        order.push_back(entry);
-    }
-    folder.entries = {};
     auto group = std::make_unique<ProjectGroup>(folder.name);
     group->files = std::move(folder.paths);
-    group->files.select(order);
+    if (orders[f].positions.empty())
+      group->files.truncate(orders[f].inOrder);
+    else
+      group->files.select(orders[f].positions);
     rootGroup->children.push_back(std::move(group));
   }
 }

@@ -80,6 +80,7 @@ private:
   // `extensions` upper-cased once, for the filter.
   std::vector<std::string> upperExtensions;
   std::vector<MplabFolder> folders;
+  FolderEntries entries;
   // The folder ("dir_src=") that relative paths are joined to.
   FileList::Folder sourceFolder;
   // The memory every file list of the project shares.
@@ -92,7 +93,7 @@ private:
   // text they hold.
   FolderNames foldersByName;
   EntryIndex entryIndex;
-  std::vector<EntryRef> matches;
+  std::vector<std::uint32_t> matches;
 };
 
 #endif

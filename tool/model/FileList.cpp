@@ -75,14 +75,6 @@ void FileList::replace(std::size_t index, std::string_view path) {
 }
 
 void FileList::select(const std::vector<std::uint32_t>& order) {
-  // Most often the files stay in their order: nothing is copied then.
-  std::size_t kept = 0;
-  while (kept < order.size() && order[kept] == kept)
-    ++kept;
-  if (kept == order.size()) {
-    count = kept;
-    return;
-  }
   Item* const all = items;
   items = nullptr;
   count = capacity = 0;

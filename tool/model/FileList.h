@@ -1,6 +1,7 @@
 #ifndef QUILLBROOK_FILELIST_H
 #define QUILLBROOK_FILELIST_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -47,6 +48,8 @@ public:
   void replace(std::size_t index, std::string_view path);
   // Keeps only the files at the positions `order` names, in that order.
   void select(const std::vector<std::uint32_t>& order);
+  // Keeps only the first `size` files.
+  void truncate(std::size_t size) { count = std::min(count, size); }
 
   bool empty() const { return count == 0; }
   std::size_t size() const { return count; }

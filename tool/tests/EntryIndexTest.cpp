@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "mcp/EntryIndex.h"
@@ -11,39 +10,37 @@
 
 namespace {
 
-// Folders as the reader keeps them, with the keys of their entries beside.
+// Folders and their entries as the reader keeps them, with the key of each
+// entry beside.
 struct Folders {
   std::vector<MplabFolder> folders;
-  std::vector<std::vector<std::string>> keys;
+  FolderEntries entries;
+  std::vector<std::string> keys;
 
   // The text an entry holds now, as the reader sees it.
-  std::string textOf(std::uint32_t f, std::uint32_t e) const {
-    const std::uint32_t entry = folders[f].entries[e];
-    if (entry == MplabFolder::Unresolved)
-      return keys[f][e];
-    return entry == MplabFolder::Rejected ? std::string() : folders[f].paths[entry];
+  std::string textOf(std::uint32_t e) const {
+    const FolderEntry& entry = entries[e];
+    if (entry.path == FolderEntry::Unresolved)
+      return keys[e];
+    return entry.path == FolderEntry::Rejected ? std::string()
+                                                : folders[entry.folder].paths[entry.path];
   }
 };
 
-// What the index stands in for: every entry of every folder holding `key`.
-std::vector<EntryRef> scanFor(const Folders& all, const std::string& key) {
-  std::vector<EntryRef> found;
-  for (std::uint32_t f = 0; f < all.folders.size(); ++f) {
-    for (std::uint32_t e = 0; e < all.folders[f].entries.size(); ++e) {
-      if (all.textOf(f, e) == key)
-        found.push_back(EntryRef{f, e});
-    }
+// What the index stands in for: every entry holding `key`.
+std::vector<std::uint32_t> scanFor(const Folders& all, const std::string& key) {
+  std::vector<std::uint32_t> found;
+  for (std::uint32_t e = 0; e < all.entries.size(); ++e) {
+    if (all.textOf(e) == key)
+      found.push_back(e);
   }
   return found;
 }
 
 // Found entries in a fixed order: the index keeps no order of its own.
-std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs(const std::vector<EntryRef>& refs) {
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> result;
-  for (EntryRef ref : refs)
-    result.emplace_back(ref.folder, ref.entry);
-  std::sort(result.begin(), result.end());
-  return result;
+std::vector<std::uint32_t> sorted(std::vector<std::uint32_t> entries) {
+  std::sort(entries.begin(), entries.end());
+  return entries;
 }
 
 }  // namespace
@@ -62,31 +59,29 @@ TEST(EntryIndex, FindsWhatAScanOverAllEntriesFinds) {
   for (int round = 0; round < 20; ++round) {
     Folders all;
     all.folders.resize(3);
-    all.keys.resize(3);
-    std::vector<MplabFolder>& folders = all.folders;
     EntryIndex index;
     for (int step = 0; step < 200; ++step) {
       const std::string& key = keys[random() % keys.size()];
       if (random() % 2 == 0) {
-        const std::uint32_t f = random() % folders.size();
-        index.addKey(key, EntryRef{f, static_cast<std::uint32_t>(folders[f].entries.size())});
-        folders[f].entries.push_back(MplabFolder::Unresolved);
-        all.keys[f].push_back(key);
+        const std::uint32_t f = random() % all.folders.size();
+        index.addKey(key, static_cast<std::uint32_t>(all.entries.size()));
+        all.entries.push_back(FolderEntry{f, FolderEntry::Unresolved});
+        all.keys.push_back(key);
         continue;
       }
-      std::vector<EntryRef> found;
-      index.take(key, folders, found);
-      ASSERT_EQ(pairs(found), pairs(scanFor(all, key)))
+      std::vector<std::uint32_t> found;
+      index.take(key, all.entries, all.folders, found);
+      ASSERT_EQ(sorted(found), scanFor(all, key))
           << "round " << round << " step " << step << " key " << key;
       const std::string& text = resolvedTexts[random() % resolvedTexts.size()];
-      for (EntryRef ref : found) {
-        MplabFolder& folder = folders[ref.folder];
-        std::uint32_t path = MplabFolder::Rejected;
+      for (std::uint32_t e : found) {
+        FolderEntry& entry = all.entries[e];
+        FileList& paths = all.folders[entry.folder].paths;
+        entry.path = FolderEntry::Rejected;
         if (!text.empty()) {
-          path = static_cast<std::uint32_t>(folder.paths.size());
-          folder.paths.add(text);
+          entry.path = static_cast<std::uint32_t>(paths.size());
+          paths.add(text);
         }
-        folder.entries[ref.entry] = path;
       }
       index.noteResolved(text, found);
     }

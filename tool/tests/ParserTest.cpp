@@ -117,6 +117,17 @@ TEST(Parser, ResolvedPathsMatchLaterKeysAsPlainEntries) {
   EXPECT_TRUE(project.root().files.empty());
 }
 
+TEST(Parser, AnEntryRejectedWhenMatchedAgainLeavesItsFolder) {
+  // The second entry's path matches a later key whose file the filter
+  // rejects: the folder keeps only the first path, in its place.
+  ParsedProject project(lfLines({"subfolder_src=src", "[FILE_SUBFOLDERS]", "file_000=src",
+                                 "file_001=src", "x", "[FILE_INFO]", "file_000=C:file_a.c",
+                                 "file_001=C:file_b.c", "C:file_b.c=notes.txt"}),
+                        "c");
+  EXPECT_EQ(project.child(0).files.paths(), Files{"C:file_a.c"});
+  EXPECT_TRUE(project.root().files.empty());
+}
+
 TEST(Parser, KeysMatchByTheirWholeText) {
   // file_7 and file_007 name the same number but are different keys; a key
   // given twice is in both folders; once resolved, an entry no longer holds
