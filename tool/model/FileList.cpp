@@ -111,10 +111,10 @@ FileList::Item FileList::namedItem(const Folder* folder, std::string_view path) 
   if (cut == std::string_view::npos)
     return item(path, folder == nullptr ? NoFolder : ownStore().folderNumber(*folder));
   const std::string_view directory = path.substr(0, cut);
-  const Folder base = folder == nullptr ? Folder() : *folder;
-  if (lastFolder == NoFolder || lastBase != base || lastDirectory != directory) {
-    lastFolder = ownStore().folderNumber(base, directory);
-    lastBase = base;
+  const std::string* base = folder == nullptr ? nullptr : folder->get();
+  if (lastFolder == NoFolder || lastBase.get() != base || lastDirectory != directory) {
+    lastBase = folder == nullptr ? Folder() : *folder;
+    lastFolder = ownStore().folderNumber(lastBase, directory);
     lastDirectory.assign(directory);
   }
   return item(path.substr(cut + 1), lastFolder);
