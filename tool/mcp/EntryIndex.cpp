@@ -7,8 +7,7 @@
 
 namespace {
 
-const std::uint32_t NoEntry = UINT32_MAX;
-// Nine digits always fit the chains' 32-bit numbers.
+// Nine digits always fit the slots' 32-bit numbers.
 const std::size_t MaxDigits = 9;
 
 // The number of a key written "file_" and 1 to 9 digits, and how many
@@ -51,15 +50,17 @@ std::string resolvedText(const std::vector<MplabFolder>& folders, const FolderEn
 void EntryIndex::addKey(std::string_view key, std::uint32_t entry) {
   std::uint32_t number;
   std::uint32_t digits;
-  // The chains grow with the keys they hold, so a few huge numbers cannot
+  // The slots grow with the keys they hold, so a few huge numbers cannot
   // make them big; such keys are hashed instead.
-  if (keyNumber(key, number, digits) && number < 2 * numbered.size() + 1024) {
-    if (number >= firstByNumber.size())
-      firstByNumber.resize(std::max<std::size_t>(number + 1, 2 * firstByNumber.size()),
-                           NoEntry);
-    numbered.push_back(NumberedEntry{entry, firstByNumber[number], digits});
-    firstByNumber[number] = static_cast<std::uint32_t>(numbered.size() - 1);
-    return;
+  if (keyNumber(key, number, digits) && number < 2 * numberedKeys + 1024) {
+    if (number >= byNumber.size())
+      byNumber.resize(std::max<std::size_t>(number + 1, 2 * byNumber.size()));
+    NumberSlot& slot = byNumber[number];
+    if (slot.entry == NoEntry) {
+      slot = NumberSlot{entry, digits};
+      ++numberedKeys;
+      return;
+    }
   }
   otherKeys[std::string(key)].push_back(entry);
 }
@@ -69,8 +70,13 @@ void EntryIndex::take(std::string_view key, const FolderEntries& entries,
   std::uint32_t number;
   std::uint32_t digits;
   const bool numberedKey = keyNumber(key, number, digits);
-  if (numberedKey && number < firstByNumber.size())
-    takeNumbered(number, digits, found);
+  if (numberedKey && number < byNumber.size()) {
+    NumberSlot& slot = byNumber[number];
+    if (slot.entry != NoEntry && slot.digits == digits) {
+      found.push_back(slot.entry);
+      slot.entry = NoEntry;
+    }
+  }
   if (!otherKeys.empty())
     takeFrom(otherKeys, key, found);
   // A numbered key holds neither ":" nor "\".
@@ -86,20 +92,6 @@ void EntryIndex::noteResolved(const std::string& text,
     return;
   std::vector<std::uint32_t>& entries = resolvedTexts[text];
   entries.insert(entries.end(), resolved.begin(), resolved.end());
-}
-
-void EntryIndex::takeNumbered(std::uint32_t number, std::uint32_t digits,
-                              std::vector<std::uint32_t>& found) {
-  std::uint32_t* link = &firstByNumber[number];
-  while (*link != NoEntry) {
-    NumberedEntry& entry = numbered[*link];
-    if (entry.digits == digits) {
-      found.push_back(entry.entry);
-      *link = entry.next;
-    } else {
-      link = &entry.next;
-    }
-  }
 }
 
 void EntryIndex::takeFrom(Index& index, std::string_view key, std::vector<std::uint32_t>& found) {

@@ -16,8 +16,10 @@ struct MplabFolder;
 using FolderEntries = std::vector<FolderEntry, LargeAllocator<FolderEntry>>;
 
 // Finds the folder entries that hold a given text, as a scan over every
-// entry of every folder would, without that scan. Keys written "file_" and a
-// number are found by the number (most keys are); other keys by hashing.
+// entry of every folder would, without that scan. A key written "file_" and
+// a number is found by the number (most keys are); other keys, and a second
+// key of a number already held ("file_7" beside "file_007", or a key
+// given to two folders), by hashing.
 // An entry that a [FILE_INFO] line replaced by a path can only equal a key
 // that is empty or holds ":" or "\", so resolved entries are indexed only
 // once such a key turns up.
@@ -35,23 +37,22 @@ public:
   void noteResolved(const std::string& text, const std::vector<std::uint32_t>& resolved);
 
 private:
-  struct NumberedEntry {
-    std::uint32_t entry;
-    std::uint32_t next;
-    // How many digits the key was written with.
-    std::uint32_t digits;
+  static constexpr std::uint32_t NoEntry = UINT32_MAX;
+
+  // The entry holding a key number, and how many digits its key was
+  // written with.
+  struct NumberSlot {
+    std::uint32_t entry = NoEntry;
+    std::uint32_t digits = 0;
   };
   using Index = std::unordered_map<std::string, std::vector<std::uint32_t>>;
 
-  void takeNumbered(std::uint32_t number, std::uint32_t digits,
-                    std::vector<std::uint32_t>& found);
   static void takeFrom(Index& index, std::string_view key, std::vector<std::uint32_t>& found);
   void indexResolved(const FolderEntries& entries, const std::vector<MplabFolder>& folders);
 
-  // Per key number, the first of a chain through `numbered`; keys with the
-  // same number but other digits ("file_7", "file_007") share a chain.
-  std::vector<std::uint32_t, LargeAllocator<std::uint32_t>> firstByNumber;
-  std::vector<NumberedEntry, LargeAllocator<NumberedEntry>> numbered;
+  std::vector<NumberSlot, LargeAllocator<NumberSlot>> byNumber;
+  // How many keys have held a slot.
+  std::size_t numberedKeys = 0;
   Index otherKeys;
   bool resolvedIndexed = false;
   Index resolvedTexts;

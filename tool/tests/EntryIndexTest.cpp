@@ -46,7 +46,7 @@ std::vector<std::uint32_t> sorted(std::vector<std::uint32_t> entries) {
 }  // namespace
 
 TEST(EntryIndex, FindsWhatAScanOverAllEntriesFinds) {
-  // Keys that share a number, numbers too large for the chains, keys that
+  // Keys that share a number, numbers too large for the slots, keys that
   // are no number, and keys a resolved path or a rejected (empty) entry can
   // equal. Resolved texts are what the reader makes: empty, or holding ":"
   // or "\".
