@@ -6,10 +6,6 @@ namespace {
 
 // Blocks grow to a large page; a longer request gets a block of its own.
 const std::size_t LargestBlock = platform::LargePageSize;
-// A request of this size or more (a folder's items in a large project)
-// starts the large blocks at once: the blocks on the way there lie in small
-// pages, each of which costs the host a fault.
-const std::size_t LargeRequest = LargestBlock / 8;
 
 }  // namespace
 
@@ -18,7 +14,10 @@ char* PathStore::room(std::size_t size, std::size_t alignment) {
   const std::size_t padding =
       (alignment - reinterpret_cast<std::uintptr_t>(free) % alignment) % alignment;
   if (size > freeLeft || padding > freeLeft - size) {
-    if (size >= LargeRequest)
+    // A block LargeAllocator gives a whole large page might as well be
+    // one, and so might the block for a large request (a folder's items in
+    // a large project).
+    if (size >= LargeBlockFloor || nextBlockSize >= LargeBlockFloor)
       nextBlockSize = LargestBlock;
     const std::size_t blockSize = std::max(size, nextBlockSize);
     // Not zeroed: only what is stored is ever read.
