@@ -1,7 +1,5 @@
 #include "mcp/EntryIndex.h"
 
-#include <algorithm>
-
 #include "mcp/MplabFolder.h"
 #include "text/TextOps.h"
 
@@ -53,8 +51,7 @@ void EntryIndex::addKey(std::string_view key, std::uint32_t entry) {
   // The slots grow with the keys they hold, so a few huge numbers cannot
   // make them big; such keys are hashed instead.
   if (keyNumber(key, number, digits) && number < 2 * numberedKeys + 1024) {
-    if (number >= byNumber.size())
-      byNumber.resize(std::max<std::size_t>(number + 1, 2 * byNumber.size()));
+    byNumber.growTo(std::size_t(number) + 1, NumberSlot());
     NumberSlot& slot = byNumber[number];
     if (slot.entry == NoEntry) {
       slot = NumberSlot{entry, digits};

@@ -7,13 +7,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/LargeAllocator.h"
+#include "model/PagedArray.h"
 
 struct FolderEntry;
 struct MplabFolder;
 
 // The entries of the folders, in the order of their lines.
-using FolderEntries = std::vector<FolderEntry, LargeAllocator<FolderEntry>>;
+using FolderEntries = PagedArray<FolderEntry>;
 
 // Finds the folder entries that hold a given text, as a scan over every
 // entry of every folder would, without that scan. A key written "file_" and
@@ -50,7 +50,7 @@ private:
   static void takeFrom(Index& index, std::string_view key, std::vector<std::uint32_t>& found);
   void indexResolved(const FolderEntries& entries, const std::vector<MplabFolder>& folders);
 
-  std::vector<NumberSlot, LargeAllocator<NumberSlot>> byNumber;
+  PagedArray<NumberSlot> byNumber;
   // How many keys have held a slot.
   std::size_t numberedKeys = 0;
   Index otherKeys;

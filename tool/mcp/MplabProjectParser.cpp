@@ -56,7 +56,8 @@ struct PathOrder {
 
 std::vector<PathOrder> pathOrders(const FolderEntries& entries, std::size_t folderCount) {
   std::vector<PathOrder> orders(folderCount);
-  for (const FolderEntry& entry : entries) {
+  for (std::size_t e = 0; e < entries.size(); ++e) {
+    const FolderEntry& entry = entries[e];
     if (entry.path == FolderEntry::Unresolved || entry.path == FolderEntry::Rejected)
       continue;
     PathOrder& order = orders[entry.folder];
