@@ -10,6 +10,20 @@ namespace {
 // A list's stretches grow to this; a longer part gets a stretch of its own.
 const std::size_t LongestStretch = 64 * 1024;
 
+// The lists of a large project are written in turns, a path each, so the
+// processor does not see the run of any one list and would wait for memory
+// at each new line of it: the memory a little ahead is asked for early.
+// The address is only a hint, so it may lie past the list's memory.
+void prepareToWrite(const void* from, std::size_t bytesAhead) {
+#if defined(__GNUC__)
+  __builtin_prefetch(
+      reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(from) + bytesAhead), 1);
+#else
+  (void)from;
+  (void)bytesAhead;
+#endif
+}
+
 // A part of 4 GiB or more is a path no host could hold.
 std::uint32_t partLength(std::string_view name) {
   if (name.size() > UINT32_MAX)
@@ -137,6 +151,7 @@ void FileList::reserve(std::size_t size) {
 void FileList::push(const Item& item) {
   if (count == capacity)
     moveItems(std::max<std::size_t>(2 * capacity, 8));
+  prepareToWrite(items + count, 8 * sizeof(Item));
   new (items + count) Item(item);
   ++count;
 }
@@ -168,6 +183,7 @@ const char* FileList::copy(std::string_view text) {
     stretchLeft = size;
     nextStretch = std::min(2 * nextStretch, LongestStretch);
   }
+  prepareToWrite(stretch, 128);
   char* copied = stretch;
   if (!text.empty())
     std::memcpy(copied, text.data(), text.size());
