@@ -107,19 +107,26 @@ std::string Personalities::inheritedAnalyserFile(const std::string& relativePath
 
 void Personalities::writeAnalyserPersonality(const ProjectGroup& group, const std::string& path) {
   TextFileWriter file(path, plan.outputs());
-  // Every line is built in this one buffer.
-  std::string line;
-  group.includePaths.forEachPath([&](const std::string& includePath) {
-    file.writeLine(line.assign("-i \"").append(includePath).append("\""));
-  });
+  // Lines are put together in the file's buffer: a generated project may
+  // give millions of them.
+  const FileList& includePaths = group.includePaths;
+  for (std::size_t i = 0; i < includePaths.size(); ++i) {
+    file.writeLineWith([&](std::string& line) {
+      line.append("-i \"");
+      includePaths.appendPath(i, line);
+      line.append("\"");
+    });
+  }
   for (const Define& define : group.defines) {
-    line.assign("-d \"").append(define.name);
-    if (!define.value.empty())
-      line.append("=").append(define.value);
-    file.writeLine(line.append("\""));
+    file.writeLineWith([&define](std::string& line) {
+      line.append("-d \"").append(define.name);
+      if (!define.value.empty())
+        line.append("=").append(define.value);
+      line.append("\"");
+    });
   }
   for (const std::string& includePath : group.sourceFolderIncludes)
-    file.writeLine(line.assign("-i \"").append(includePath).append("\""));
+    file.writeLine("-i \"" + includePath + "\"");
   appendAnalyserTemplate(file);
   file.close();
   plan.notePathMade(path);
