@@ -81,6 +81,9 @@ void MplabProjectParser::readDefines(LargeText& line) {
       unquoteInPlace(text, start, space == LargeText::npos ? text.size() : space);
   DefineList batch;
   batch.reserve(1 + countOf(value, ','));
+  // One look over the value spares a look in each of its items when, as
+  // mostly, it holds no "%22".
+  const bool escapedQuotes = contains(value, "%22");
   forEachPiece(value, ',', [&](std::string_view item) {
     const std::string_view::size_type equals = item.find('=');
     if (equals == std::string_view::npos) {
@@ -88,7 +91,9 @@ void MplabProjectParser::readDefines(LargeText& line) {
       return;
     }
     char* itemValue = &text[static_cast<std::size_t>(item.data() - text.data()) + equals + 1];
-    const std::size_t size = collapseAll(itemValue, item.size() - equals - 1, "%22", '"');
+    std::size_t size = item.size() - equals - 1;
+    if (escapedQuotes)
+      size = collapseAll(itemValue, size, "%22", '"');
     batch.push_back(Define{item.substr(0, equals), std::string_view(itemValue, size)});
   });
   rootGroup->defines.addAll(batch);
