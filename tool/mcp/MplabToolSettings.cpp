@@ -5,11 +5,8 @@
 
 #include "mcp/MplabProjectParser.h"
 
-#include <algorithm>
-
-#include "text/CommandWords.h"
-
 #include "model/ProjectGroup.h"
+#include "text/CommandWords.h"
 #include "settings/ConversionSettings.h"
 #include "text/TextOps.h"
 
