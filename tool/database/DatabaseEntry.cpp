@@ -61,14 +61,7 @@ void DatabaseEntries::fill(const std::string& file, const ProjectGroup& owner,
 
 void DatabaseEntries::writeGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
                                       ArgumentWriter& arguments) {
-  if (&owner == &root) {
-    writeRootIncludes(sourceFolder, arguments);
-  } else {
-    for (std::size_t i = 0; i < owner.includePaths.size(); ++i) {
-      owner.includePaths.pathAt(i, includePath);
-      writeInclude(includePath, arguments);
-    }
-  }
+  writeIncludes(owner, sourceFolder, arguments);
   for (const std::string& macro : macros)
     arguments.next().append("-D").append(macro);
   for (const auto& [name, value] : owner.defines) {
@@ -97,13 +90,13 @@ void DatabaseEntries::writeOwnFlags(const std::string& file, ArgumentWriter& arg
     arguments.next().append("-D").append(definition);
 }
 
-// The root's include folders in order, its "dir_inc=" items as written:
-// an empty one (or one of blanks) gave the compiler no -I, though the
-// analyser personality keeps its line, and a relative one starts in the
-// source's folder when sources build in their own folders.
-void DatabaseEntries::writeRootIncludes(const std::string& sourceFolder,
-                                        ArgumentWriter& arguments) {
-  const FileList& paths = root.includePaths;
+// The owner's include folders in order. The root's "dir_inc=" items are
+// taken as written: an empty one (or one of blanks) gave the compiler no
+// -I, though the analyser personality keeps its line, and a relative one
+// starts in the source's folder when sources build in their own folders.
+void DatabaseEntries::writeIncludes(const ProjectGroup& owner, const std::string& sourceFolder,
+                                    ArgumentWriter& arguments) {
+  const FileList& paths = owner.includePaths;
   std::size_t next = 0;
   const auto writeListedBefore = [&](std::size_t end) {
     for (; next < end; ++next) {
@@ -111,20 +104,23 @@ void DatabaseEntries::writeRootIncludes(const std::string& sourceFolder,
       writeInclude(includePath, arguments);
     }
   };
-  for (const IncludeLine& line : rules.includeLines) {
-    forEachIncludeItem(line, [&](std::size_t index, std::string_view item, bool relative) {
-      if (!relative)
-        return;
-      writeListedBefore(index);
-      next = index + 1;
-      if (item.find_first_not_of(" \t") == std::string_view::npos)
-        return;
-      if (rules.sourceDirBuilds)
-        includePath.assign(sourceFolder).append("\\").append(item);
-      else
-        paths.pathAt(index, includePath);
-      writeInclude(includePath, arguments);
-    });
+  // Only the root's folders come from "dir_inc=" lines.
+  if (&owner == &root) {
+    for (const IncludeLine& line : rules.includeLines) {
+      forEachIncludeItem(line, [&](std::size_t index, std::string_view item, bool relative) {
+        if (!relative)
+          return;
+        writeListedBefore(index);
+        next = index + 1;
+        if (item.find_first_not_of(" \t") == std::string_view::npos)
+          return;
+        if (rules.sourceDirBuilds)
+          includePath.assign(sourceFolder).append("\\").append(item);
+        else
+          paths.pathAt(index, includePath);
+        writeInclude(includePath, arguments);
+      });
+    }
   }
   writeListedBefore(paths.size());
 }

@@ -54,7 +54,8 @@ private:
   void writeGroupFlags(const ProjectGroup& owner, const std::string& sourceFolder,
                        ArgumentWriter& arguments);
   void writeOwnFlags(const std::string& file, ArgumentWriter& arguments);
-  void writeRootIncludes(const std::string& sourceFolder, ArgumentWriter& arguments);
+  void writeIncludes(const ProjectGroup& owner, const std::string& sourceFolder,
+                     ArgumentWriter& arguments);
   void writeInclude(const std::string& folder, ArgumentWriter& arguments);
   // databasePath of a folder, looked up once: every entry names the same
   // few folders.
