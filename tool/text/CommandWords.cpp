@@ -1,11 +1,15 @@
 #include "text/CommandWords.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
+// The bytes that end a word outside quotes.
+constexpr char Blanks[] = {' ', '\t', '\r'};
+
 bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
+  return std::find(std::begin(Blanks), std::end(Blanks), c) != std::end(Blanks);
 }
 
 bool startsSwitch(std::string_view word) {
@@ -92,8 +96,9 @@ private:
     for (std::size_t start = from; start < text.size(); start += window) {
       std::string_view rest = text.substr(start, window);
       const std::size_t windowSize = rest.size();
-      for (char stop : {' ', '\t', '\r', '"'})
-        rest = rest.substr(0, std::min(rest.find(stop), rest.size()));
+      for (char blank : Blanks)
+        rest = rest.substr(0, std::min(rest.find(blank), rest.size()));
+      rest = rest.substr(0, std::min(rest.find('"'), rest.size()));
       if (rest.size() < windowSize)
         return start + rest.size();
     }
