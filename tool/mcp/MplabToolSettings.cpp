@@ -6,8 +6,8 @@
 #include "mcp/MplabProjectParser.h"
 
 #include "model/ProjectGroup.h"
-#include "text/CommandWords.h"
 #include "settings/ConversionSettings.h"
+#include "text/CommandWords.h"
 #include "text/TextOps.h"
 
 namespace {
